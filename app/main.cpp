@@ -1,0 +1,12 @@
+// Pizarrin: long multiplication practised as in a school notebook.
+#include "app/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    pizarrin::Form1 form(pizarrin::Platform::system());
+    form.show();
+    return QApplication::exec();
+}

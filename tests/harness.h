@@ -1,0 +1,110 @@
+// Shared by the tests: a scripted platform (prompt answers, random draws, clock) and a
+// fresh window driven through real clicks and keys.
+#pragma once
+
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+namespace pizarrin::testing {
+
+using namespace Qt::StringLiterals;
+
+struct Prompt {
+    QString message;
+    QString title;
+    bool secret = false;
+};
+
+struct Script {
+    QStringList answers; // answered in order; an exhausted script answers "Ana"
+    QList<float> randoms; // drawn in order; an exhausted script draws 0.5
+    float clock = 1000.25F;
+    QList<Prompt> prompts; // every prompt shown, in order
+    QList<float> seeds;
+    std::function<void()> onPrompt; // runs while a prompt is "open"
+};
+
+inline Platform scriptedPlatform(const std::shared_ptr<Script>& script)
+{
+    Platform platform;
+    platform.inputBox = [script](const QString& message, const QString& title, bool secret) {
+        script->prompts.append({message, title, secret});
+        if (script->onPrompt)
+            script->onPrompt();
+        return script->answers.isEmpty() ? u"Ana"_s : script->answers.takeFirst();
+    };
+    platform.clock = [script] { return script->clock; };
+    platform.seedRandom = [script](float seed) { script->seeds.append(seed); };
+    platform.random = [script] { return script->randoms.isEmpty() ? 0.5F : script->randoms.takeFirst(); };
+    return platform;
+}
+
+// A random draw that makes "Empezar" pick `factor`, a number of `digits` digits: the
+// factor is the leading part of the six-digit number floor(r * 899999) + 100000.
+inline float randomFor(long long factor, int digits)
+{
+    long long n = factor;
+    for (int d = digits; d < 6; ++d)
+        n *= 10;
+    return static_cast<float>((static_cast<double>(n - 100000) + 0.5) / 899999.0);
+}
+
+inline int digitCount(long long n)
+{
+    return static_cast<int>(QString::number(n).size());
+}
+
+struct Window {
+    std::shared_ptr<Script> script = std::make_shared<Script>();
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(scriptedPlatform(script));
+
+    Form1& operator*() const { return *form; }
+    Form1* operator->() const { return form.get(); }
+
+    // Shows the window and waits until it has the keyboard focus, as a pupil sees it.
+    bool open() const
+    {
+        form->show();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+
+    // Chooses the digit counts on the scroll bars and presses "Empezar" with scripted
+    // factors and pupil answer.
+    void start(long long first, long long second, const QString& pupil = u"7 Abcd"_s) const
+    {
+        form->HScroll1->setValue(digitCount(first));
+        form->HScroll2->setValue(digitCount(second));
+        script->randoms = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
+        script->answers = {pupil};
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+    }
+
+    void finish() const { QTest::mouseClick(form->Command2, Qt::LeftButton); }
+};
+
+inline QWidget* focused()
+{
+    return QApplication::focusWidget();
+}
+
+// Types each character as a real key press on whichever cell has the focus.
+inline void type(const QString& keys)
+{
+    for (QChar c : keys)
+        QTest::keyClick(focused(), c.toLatin1());
+}
+
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(focused(), key, modifiers);
+}
+
+inline QString focusName()
+{
+    return focused() ? focused()->objectName() : u"(none)"_s;
+}
+
+} // namespace pizarrin::testing

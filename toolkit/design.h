@@ -1,0 +1,49 @@
+// The look of a control as the window's design gives it: fonts by face and point size,
+// colours by RGB or by the desktop's system colours. The toolkit turns these into Qt
+// fonts and palettes; the window's layout only names them.
+#pragma once
+
+#include <QRgb>
+
+class QColor;
+class QFont;
+class QWidget;
+
+namespace pizarrin {
+
+enum class SystemColour { WindowBackground, WindowText, ButtonFace, ButtonText };
+
+struct Colour {
+    bool isSystem = true;
+    SystemColour system = SystemColour::ButtonFace;
+    QRgb rgb = 0;
+};
+
+constexpr Colour systemColour(SystemColour system) { return {true, system, 0}; }
+constexpr Colour rgbColour(int red, int green, int blue)
+{
+    return {false, SystemColour::ButtonFace, qRgb(red, green, blue)};
+}
+
+// The faces of the design; where one is missing a metric-compatible face stands in.
+enum class Face { Dialog, TimesNewRoman, MsSansSerif, Fixedsys };
+
+struct FontDesign {
+    Face face = Face::Dialog;
+    double points = 8.0;
+    bool bold = false;
+    bool italic = false;
+};
+
+enum class Align { Left, Centre, Right };
+
+// Sized in pixels at 96 dpi, so the window looks the same at any logical DPI.
+QFont designFont(const FontDesign& design);
+
+// The colour itself, system colours taken from the desktop's palette.
+QColor resolvedColour(Colour colour);
+
+// Sets the widget's background and text colours (background only painted if opaque).
+void applyColours(QWidget* widget, Colour background, Colour text, bool opaque);
+
+} // namespace pizarrin

@@ -1,0 +1,45 @@
+// An image control: shows a picture at its natural size from its top-left corner,
+// transparent around it. An image can take over the picture of another one.
+#pragma once
+
+#include "toolkit/pictures.h"
+#include "toolkit/placed.h"
+
+#include <QStringView>
+#include <QWidget>
+
+namespace pizarrin {
+
+struct ImageDesign {
+    QStringView name;
+    TwipsRect twips;
+    Picture picture = Picture::None;
+    bool visible = false;
+};
+
+class Image : public Placed<QWidget> {
+    Q_OBJECT
+    Q_PROPERTY(int leftTwips READ leftTwips WRITE setLeftTwips)
+    Q_PROPERTY(int topTwips READ topTwips WRITE setTopTwips)
+    Q_PROPERTY(int widthTwips READ widthTwips WRITE setWidthTwips)
+    Q_PROPERTY(int heightTwips READ heightTwips WRITE setHeightTwips)
+    Q_PROPERTY(QString picture READ pictureName)
+
+public:
+    Image(const ImageDesign& design, QWidget* container);
+
+    // The name of the image whose picture this one shows, or "" for none.
+    QString pictureName() const { return pictureName_; }
+    Picture picture() const { return picture_; }
+
+    void takePictureOf(const Image& source);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+    QString pictureName_;
+};
+
+} // namespace pizarrin

@@ -1,0 +1,31 @@
+#include "toolkit/listbox.h"
+
+#include "toolkit/design.h"
+
+namespace pizarrin {
+
+ListBox::ListBox(const ListBoxDesign& design, QWidget* container)
+    : Placed<QListWidget>(container)
+{
+    setObjectName(design.name.toString());
+    setFont(designFont({Face::Fixedsys, 9.0}));
+    applyColours(this, systemColour(SystemColour::WindowBackground),
+                 systemColour(SystemColour::WindowText), true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setTwips(design.twips);
+    setVisible(true);
+}
+
+void ListBox::appendLine(const QString& line)
+{
+    addItem(line);
+}
+
+QString ListBox::line(int index) const
+{
+    const QListWidgetItem* entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+} // namespace pizarrin
