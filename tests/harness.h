@@ -108,3 +108,25 @@ inline QString focusName()
 }
 
 } // namespace pizarrin::testing
+
+namespace pizarrin::testing {
+
+// Writes a number into a row as a pupil does: a click on its units cell, then the
+// digits from right to left, the focus walking left by itself.
+inline void write(Cell* unitsCell, const QString& number)
+{
+    QTest::mouseClick(unitsCell, Qt::LeftButton);
+    for (auto digit = number.crbegin(); digit != number.crend(); ++digit)
+        QTest::keyClick(focused(), digit->toLatin1());
+}
+
+// Which cells of a row are shown, from the units cell leftwards: "1000000" is a zero row.
+inline QString shownCells(const Form1& form, int r)
+{
+    QString shown;
+    for (const Cell* cell : form.row(r))
+        shown += cell->isShown() ? u'1' : u'0';
+    return shown;
+}
+
+} // namespace pizarrin::testing

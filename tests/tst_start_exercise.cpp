@@ -1,0 +1,296 @@
+// "Empezar": the pupil prompt, the factors and the notebook page laid out for them.
+#include "harness.h"
+
+#include <QRandomGenerator>
+
+using namespace pizarrin;
+using namespace pizarrin::testing;
+
+class TestStartExercise : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keepsTwelveCharactersOfThePupilsAnswer_data();
+    void keepsTwelveCharactersOfThePupilsAnswer();
+    void showsAnEmptyAnswerWhileAskingAgain();
+    void stopsAskingWhenTheWindowCloses();
+    void stopsAskingWhenTheApplicationQuits();
+    void laysOutThePage_data();
+    void laysOutThePage();
+    void switchesToTheExerciseState();
+    void showsAnEmptyProductRowAfterOneThatWasHidden();
+    void drawsFactorsOfTheChosenLengthsWhoseRowsAddUp();
+};
+
+void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("pupil");
+
+    QTest::newRow("five padded with seven spaces") << QStringList {u"Maria"_s} << u"Maria       "_s;
+    QTest::newRow("nineteen cut to twelve") << QStringList {u"1234567890123456789"_s}
+                                            << u"123456789012"_s;
+    QTest::newRow("exactly twelve unchanged") << QStringList {u"Ana Martínez"_s} << u"Ana Martínez"_s;
+    QTest::newRow("a single space") << QStringList {u" "_s} << QString(12, u' ');
+    QTest::newRow("empty and cancelled ask again") << QStringList {u""_s, QString(), u"7 Abcd"_s}
+                                                   << u"7 Abcd      "_s;
+    QTest::newRow("emoji as the twelfth character")
+        << QStringList {u"ABCDEFGHIJK\U0001F600Z"_s} << u"ABCDEFGHIJK\U0001F600"_s;
+    QTest::newRow("emoji as the thirteenth character")
+        << QStringList {u"ABCDEFGHIJKL\U0001F600"_s} << u"ABCDEFGHIJKL"_s;
+    QTest::newRow("combining accent on the twelfth character")
+        << QStringList {u"ABCDEFGHIJKe\u0301Z"_s} << u"ABCDEFGHIJKe\u0301"_s;
+    QTest::newRow("emoji padded by characters")
+        << QStringList {u"\U0001F600"_s} << u"\U0001F600"_s + QString(11, u' ');
+}
+
+void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
+{
+    QFETCH(QStringList, answers);
+    Window window;
+    window.script->answers = answers;
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+
+    QTEST(window->Label15->caption(), "pupil");
+    QCOMPARE(window.script->prompts.size(), answers.size());
+    for (const Prompt& prompt : window.script->prompts) {
+        QCOMPARE(prompt.message, u"Entra tu número y nombre"_s);
+        QCOMPARE(prompt.title, u"ATENCIÓN"_s);
+        QVERIFY(!prompt.secret);
+    }
+}
+
+void TestStartExercise::showsAnEmptyAnswerWhileAskingAgain()
+{
+    Window window;
+    window.script->answers = {u""_s, u"Luis"_s};
+    QStringList seen;
+    window.script->onPrompt = [&] {
+        seen << window->Label15->caption();
+        // Nothing else has changed while the pupil is still being asked.
+        QVERIFY(window->Command1->isShown());
+        QVERIFY(window->HScroll1->isShown());
+        QCOMPARE(window->Label1->caption(), u"Label1"_s);
+    };
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(seen, (QStringList {u"Nombre"_s, u""_s}));
+    QCOMPARE(window->Label15->caption(), u"Luis        "_s);
+}
+
+void TestStartExercise::stopsAskingWhenTheWindowCloses()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.script->answers = {u""_s, u""_s, u"Luis"_s};
+    window.script->onPrompt = [&] { window->close(); };
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QCOMPARE(window.script->prompts.size(), 1);
+    QVERIFY(window->Command1->isShown());
+    QVERIFY(window->Command2->isHidden());
+}
+
+void TestStartExercise::stopsAskingWhenTheApplicationQuits()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.script->answers = {u""_s, u""_s, u"Luis"_s};
+    window.script->onPrompt = [] { QCoreApplication::quit(); };
+    QTimer::singleShot(0, window.form.get(), [&] { QTest::mouseClick(window->Command1, Qt::LeftButton); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // a hang fails, not blocks
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(window.script->prompts.size(), 1);
+    QVERIFY(window->Command2->isHidden());
+}
+
+void TestStartExercise::laysOutThePage_data()
+{
+    QTest::addColumn<qlonglong>("first");
+    QTest::addColumn<qlonglong>("second");
+    QTest::addColumn<QStringList>("shown"); // rows 1 to 6, units cell first
+    QTest::addColumn<QList<int>>("tops"); // rows 1 to 6
+    QTest::addColumn<QString>("zeroFlags"); // Label24(0) to Label24(5)
+    QTest::addColumn<QStringList>("expected"); // Label5 to Label10
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<int>("ruleY");
+    QTest::addColumn<bool>("productRowShown");
+    QTest::addColumn<int>("ruleLeft");
+    QTest::addColumn<int>("factorRuleLeft");
+    QTest::addColumn<QString>("lastRowLeft");
+
+    const QString all = u"1111111"_s;
+    const QString zero = u"1000000"_s;
+    const QString none = u"0000000"_s;
+    const QList<int> home {1210, 1810, 2410, 3010, 3610, 4210};
+
+    QTest::newRow("1 x 1") << 7LL << 8LL << QStringList {all, none, none, none, none, none} << home
+                           << u"000000"_s << QStringList {u"56"_s, {}, {}, {}, {}, {}} << u"56"_s
+                           << 1810 << false << 2770 << 4495 << u"0"_s;
+    QTest::newRow("512 x 407") << 512LL << 407LL << QStringList {all, zero, all, none, none, none}
+                               << QList<int> {1210, 1810, 1810, 3010, 3610, 4210} << u"010000"_s
+                               << QStringList {u"3584"_s, u"0"_s, u"2048"_s, {}, {}, {}}
+                               << u"208384"_s << 2410 << true << 2080 << 3805 << u"3115"_s;
+    QTest::newRow("47 x 30") << 47LL << 30LL << QStringList {zero, all, none, none, none, none}
+                             << QList<int> {1210, 1210, 2410, 3010, 3610, 4210} << u"100000"_s
+                             << QStringList {u"0"_s, u"141"_s, {}, {}, {}, {}} << u"1410"_s << 1810
+                             << false << 2425 << 4150 << u"3805"_s;
+    QTest::newRow("123 x 300") << 123LL << 300LL << QStringList {zero, zero, all, none, none, none}
+                               << QList<int> {1210, 1210, 1210, 3010, 3610, 4210} << u"110000"_s
+                               << QStringList {u"0"_s, u"0"_s, u"369"_s, {}, {}, {}} << u"36900"_s
+                               << 1810 << false << 2080 << 3805 << u"3115"_s;
+    QTest::newRow("1234 x 2030, zero rows apart")
+        << 1234LL << 2030LL << QStringList {zero, all, zero, all, none, none}
+        << QList<int> {1210, 1210, 1810, 1810, 3610, 4210} << u"101000"_s
+        << QStringList {u"0"_s, u"3702"_s, u"0"_s, u"2468"_s, {}, {}} << u"2505020"_s << 2410
+        << true << 1735 << 3460 << u"2425"_s;
+    QTest::newRow("6 x 6") << 987654LL << 123456LL << QStringList {all, all, all, all, all, all}
+                           << home << u"000000"_s
+                           << QStringList {u"5925924"_s, u"4938270"_s, u"3950616"_s, u"2962962"_s,
+                                           u"1975308"_s, u"987654"_s}
+                           << u"121931812224"_s << 4810 << true << 1045 << 2770 << u"1045"_s;
+}
+
+void TestStartExercise::laysOutThePage()
+{
+    QFETCH(qlonglong, first);
+    QFETCH(qlonglong, second);
+    QFETCH(QStringList, shown);
+    QFETCH(QList<int>, tops);
+    QFETCH(QStringList, expected);
+    QFETCH(int, ruleY);
+    QFETCH(bool, productRowShown);
+
+    Window window;
+    QVERIFY(window.open());
+    window.script->clock = 4000.75F;
+    window.start(first, second);
+
+    for (int r = 1; r <= 6; ++r) {
+        QCOMPARE(shownCells(*window, r), shown[r - 1]);
+        for (const Cell* cell : window->row(r))
+            QCOMPARE(cell->topTwips(), tops[r - 1]);
+    }
+    QString flags;
+    for (const Label* flag : window->Label24)
+        flags += flag->caption();
+    QTEST(flags, "zeroFlags");
+    QCOMPARE(window->Label25->caption(), QString::number(flags.count(u'1')));
+    const std::array expectedLabels {window->Label5, window->Label6, window->Label7,
+                                     window->Label8, window->Label9, window->Label10};
+    for (int r = 0; r < 6; ++r)
+        QCOMPARE(expectedLabels[r]->caption(), expected[r]);
+
+    QCOMPARE(window->Label1->caption(), QString::number(first));
+    QCOMPARE(window->Label2->caption(), QString::number(second));
+    QTEST(window->Label3->caption(), "product");
+    QCOMPARE(window->Label4->caption(), QString::number(digitCount(second)));
+    QTEST(window->Label22->caption(), "lastRowLeft");
+
+    QCOMPARE(window->Line1->y1Twips(), ruleY);
+    QCOMPARE(window->Line1->y2Twips(), ruleY);
+    QTEST(window->Line1->x1Twips(), "ruleLeft");
+    QCOMPARE(window->Line1->x2Twips(), 5190);
+    QCOMPARE(window->Line1->isShown(), productRowShown);
+    QTEST(window->Line2->x1Twips(), "factorRuleLeft");
+    QCOMPARE(window->Image1[6]->topTwips(), ruleY + 30);
+    for (const Cell* cell : window->Text7) {
+        QCOMPARE(cell->isShown(), productRowShown);
+        if (productRowShown)
+            QCOMPARE(cell->topTwips(), ruleY + 30);
+    }
+
+    QString spaced;
+    for (QChar digit : QString::number(second))
+        spaced += u' ' + QString(digit);
+    QCOMPARE(window->Label13->caption(), spaced);
+    QCOMPARE(window->Label21->caption(), u"4000"_s);
+    QCOMPARE(focusName(), u"Text1(0)"_s);
+}
+
+void TestStartExercise::switchesToTheExerciseState()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(512, 407);
+    QVERIFY(window->Command1->isHidden());
+    QVERIFY(window->Command2->isShown());
+    QVERIFY(window->HScroll1->isHidden());
+    QVERIFY(window->HScroll2->isHidden());
+    QCOMPARE(window->Label12->caption(), u" 5 1 2"_s);
+    QCOMPARE(window->Label13->caption(), u" 4 0 7"_s);
+    QCOMPARE(window->Label16->caption(), u"10"_s);
+    QCOMPARE(window->Label14->caption(), QString());
+    for (const Image* mark : window->Image1)
+        QVERIFY(mark->isHidden());
+    // The results list, the hidden panel and the timer are not the set-up's business.
+    QCOMPARE(window->List1->count(), 1);
+    QVERIFY(window->Picture1->isHidden());
+}
+
+void TestStartExercise::showsAnEmptyProductRowAfterOneThatWasHidden()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(12, 34); // rows 48 and 36, product 408
+    write(window->Text1[0], u"48"_s);
+    write(window->Text2[0], u"36"_s);
+    write(window->Text7[0], u"408"_s);
+    window.finish();
+    QVERIFY(window->Command1->isShown());
+
+    window.start(47, 30); // one line of partial products: no product row
+    QVERIFY(window->Text7[0]->isHidden());
+    QCOMPARE(window->Text7[2]->text(), u"4"_s); // left behind, hidden and unread
+    write(window->Text1[0], u"0"_s);
+    write(window->Text2[0], u"141"_s);
+    window.finish();
+    QVERIFY(window->Command1->isShown());
+
+    window.start(21, 43);
+    QVERIFY(window->Line1->isShown());
+    for (const Cell* cell : window->Text7) {
+        QVERIFY(cell->isShown());
+        QVERIFY(cell->text().isEmpty());
+    }
+}
+
+void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
+{
+    Window window;
+    QRandomGenerator generator(20261208);
+    for (int m = 1; m <= 6; ++m) {
+        for (int n = 1; n <= 6; ++n) {
+            window->HScroll1->setValue(m);
+            window->HScroll2->setValue(n);
+            for (int draw = 0; draw < 25; ++draw) {
+                // Both ends of the generator's range, then ordinary draws.
+                const float r1 = draw == 0 ? 0.0F : draw == 1 ? 0.99999994F : float(generator.generateDouble());
+                const float r2 = draw == 0 ? 0.99999994F : draw == 1 ? 0.0F : float(generator.generateDouble());
+                window.script->randoms = {r1, r2};
+                window->Command1->click();
+
+                const QString first = window->Label1->caption();
+                const QString second = window->Label2->caption();
+                QCOMPARE(first.size(), m);
+                QCOMPARE(second.size(), n);
+                QVERIFY(first.front() != u'0' && second.front() != u'0');
+                const long long product = first.toLongLong() * second.toLongLong();
+                QCOMPARE(window->Label3->caption(), QString::number(product));
+                const std::array expectedLabels {window->Label5, window->Label6, window->Label7,
+                                                 window->Label8, window->Label9, window->Label10};
+                long long sum = 0;
+                long long place = 1;
+                for (int r = 1; r <= n; ++r, place *= 10) {
+                    sum += expectedLabels[r - 1]->caption().toLongLong() * place;
+                    const bool zero = second[n - r] == u'0';
+                    QCOMPARE(window->Label24[r - 1]->caption(), zero ? u"1"_s : u"0"_s);
+                }
+                QCOMPARE(sum, product);
+                // The product row is in use exactly when the rows take more than one line.
+                QCOMPARE(window->Text7[0]->isShown(), window->row(n)[0]->topTwips() != 1210);
+            }
+        }
+    }
+}
+
+QTEST_MAIN(TestStartExercise)
+#include "tst_start_exercise.moc"
