@@ -130,3 +130,44 @@ inline QString shownCells(const Form1& form, int r)
 }
 
 } // namespace pizarrin::testing
+
+namespace pizarrin::testing {
+
+// One key as a pupil presses it: a character, or a named key such as "Left",
+// "Shift+Left", "Backspace", "Paste" (Ctrl+V) or "Tab".
+inline void act(const QString& key)
+{
+    static const QHash<QString, Qt::Key> named {
+        {u"Left"_s, Qt::Key_Left},         {u"Right"_s, Qt::Key_Right},
+        {u"Up"_s, Qt::Key_Up},             {u"Down"_s, Qt::Key_Down},
+        {u"Backspace"_s, Qt::Key_Backspace}, {u"Delete"_s, Qt::Key_Delete},
+        {u"Enter"_s, Qt::Key_Return},      {u"Home"_s, Qt::Key_Home},
+        {u"End"_s, Qt::Key_End},           {u"Tab"_s, Qt::Key_Tab},
+    };
+    if (key == u"Paste") {
+        press(Qt::Key_V, Qt::ControlModifier);
+    } else if (key.startsWith(u"Shift+")) {
+        press(named.value(key.mid(6)), Qt::ShiftModifier);
+    } else if (named.contains(key)) {
+        press(named.value(key));
+    } else {
+        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
+inline Cell* cellNamed(const Form1& form, const QString& name)
+{
+    return form.findChild<Cell*>(name);
+}
+
+// "Text1(0):4853" clicks Text1(0) and types 4, 8, 5, 3; "_" is Enter, which skips a cell.
+inline void fill(const Form1& form, const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        QTest::mouseClick(cellNamed(form, entry.section(u':', 0, 0)), Qt::LeftButton);
+        for (QChar key : entry.section(u':', 1))
+            act(key == u'_' ? u"Enter"_s : QString(key));
+    }
+}
+
+} // namespace pizarrin::testing

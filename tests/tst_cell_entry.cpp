@@ -8,36 +8,6 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-namespace {
-
-// One key as a pupil presses it: a character, or a named key such as "Left",
-// "Shift+Left", "Backspace", "Paste" (Ctrl+V) or "Tab".
-void act(const QString& key)
-{
-    static const QHash<QString, Qt::Key> named {
-        {u"Left"_s, Qt::Key_Left},         {u"Right"_s, Qt::Key_Right},
-        {u"Up"_s, Qt::Key_Up},             {u"Down"_s, Qt::Key_Down},
-        {u"Backspace"_s, Qt::Key_Backspace}, {u"Delete"_s, Qt::Key_Delete},
-        {u"Enter"_s, Qt::Key_Return},      {u"Home"_s, Qt::Key_Home},
-        {u"End"_s, Qt::Key_End},           {u"Tab"_s, Qt::Key_Tab},
-    };
-    if (key == u"Paste") {
-        press(Qt::Key_V, Qt::ControlModifier);
-    } else if (key.startsWith(u"Shift+")) {
-        press(named.value(key.mid(6)), Qt::ShiftModifier);
-    } else if (named.contains(key)) {
-        press(named.value(key));
-    } else {
-        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, key, Qt::NoModifier);
-    }
-}
-
-Cell* cellNamed(const Form1& form, const QString& name)
-{
-    return form.findChild<Cell*>(name);
-}
-
-} // namespace
 
 class TestCellEntry : public QObject {
     Q_OBJECT
