@@ -15,28 +15,28 @@ namespace pizarrin {
 
 namespace {
 
-    // The window's client area: 10290 x 6750 twips.
-    constexpr TwipsRect clientArea {0, 0, 10290, 6750};
+// The window's client area: 10290 x 6750 twips.
+constexpr TwipsRect clientArea {0, 0, 10290, 6750};
 
-    using KeyDownHandler = void (*)(Form1&, int index, int keyCode, int shift);
-    using KeyPressHandler = void (*)(Form1&, int index, int characterCode);
-    using ChangeHandler = void (*)(Form1&, int index);
+using KeyDownHandler = void (*)(Form1&, int index, int keyCode, int shift);
+using KeyPressHandler = void (*)(Form1&, int index, int characterCode);
+using ChangeHandler = void (*)(Form1&, int index);
 
-    struct RowHandlers {
-        KeyDownHandler keyDown;
-        KeyPressHandler keyPress;
-        ChangeHandler change;
-    };
+struct RowHandlers {
+    KeyDownHandler keyDown;
+    KeyPressHandler keyPress;
+    ChangeHandler change;
+};
 
-    constexpr std::array<RowHandlers, 7> rowHandlers {{
-        {Text1_KeyDown, Text1_KeyPress, Text1_Change},
-        {Text2_KeyDown, Text2_KeyPress, Text2_Change},
-        {Text3_KeyDown, Text3_KeyPress, Text3_Change},
-        {Text4_KeyDown, Text4_KeyPress, Text4_Change},
-        {Text5_KeyDown, Text5_KeyPress, Text5_Change},
-        {Text6_KeyDown, Text6_KeyPress, Text6_Change},
-        {Text7_KeyDown, Text7_KeyPress, Text7_Change},
-    }};
+constexpr std::array<RowHandlers, 7> rowHandlers {{
+    {Text1_KeyDown, Text1_KeyPress, Text1_Change},
+    {Text2_KeyDown, Text2_KeyPress, Text2_Change},
+    {Text3_KeyDown, Text3_KeyPress, Text3_Change},
+    {Text4_KeyDown, Text4_KeyPress, Text4_Change},
+    {Text5_KeyDown, Text5_KeyPress, Text5_Change},
+    {Text6_KeyDown, Text6_KeyPress, Text6_Change},
+    {Text7_KeyDown, Text7_KeyPress, Text7_Change},
+}};
 
 } // namespace
 
@@ -101,7 +101,7 @@ void Form1::connectEvents()
                 handlers.keyPress(*this, index, characterCode);
             });
             connect(cell, &Cell::changed, this,
-                    [this, handlers, index] { handlers.change(*this, index); });
+                [this, handlers, index] { handlers.change(*this, index); });
         }
     }
 }

@@ -9,22 +9,22 @@ namespace pizarrin {
 
 namespace {
 
-    const QString resultsHeader = u"Nombre      Nota Dif. Tiempo"_s;
+const QString resultsHeader = u"Nombre      Nota Dif. Tiempo"_s;
 
-    const QString helpText
-        = u"Realizar la multiplicación igual que lo haríamos en un cuaderno. Elegir los digitos "
-          u"que queramos que tengan los factores desde las barras de la izquierda. Para empezar "
-          u"pulsar sobre (Empezar). Cuando multipliquemos el cero poner cero o dejar vacío, "
-          u"continuar normalmente. Para terminar pulsar (Terminar)."_s;
+const QString helpText
+    = u"Realizar la multiplicación igual que lo haríamos en un cuaderno. Elegir los digitos "
+      u"que queramos que tengan los factores desde las barras de la izquierda. Para empezar "
+      u"pulsar sobre (Empezar). Cuando multipliquemos el cero poner cero o dejar vacío, "
+      u"continuar normalmente. Para terminar pulsar (Terminar)."_s;
 
-    // One " ?" per chosen digit; the right-aligned label hides the leading space.
-    QString questionMarks(int digits)
-    {
-        QString marks;
-        for (int k = 0; k < digits; ++k)
-            marks = u" ?"_s + marks;
-        return marks;
-    }
+// One " ?" per chosen digit; the right-aligned label hides the leading space.
+QString questionMarks(int digits)
+{
+    QString marks;
+    for (int k = 0; k < digits; ++k)
+        marks = u" ?"_s + marks;
+    return marks;
+}
 
 } // namespace
 

@@ -10,17 +10,17 @@ namespace pizarrin {
 
 namespace {
 
-    // A row is right when its number equals the expected one; a wrong row raises the
-    // error flag. The mark takes the tick's or the cross's picture.
-    void markRow(Form1& form, Image* mark, const QString& expected, const QString& written)
-    {
-        if (NumericValue(expected) == NumericValue(written)) {
-            mark->takePictureOf(*form.Image2);
-        } else {
-            mark->takePictureOf(*form.Image3);
-            form.Label20->setCaption(u"1"_s);
-        }
+// A row is right when its number equals the expected one; a wrong row raises the
+// error flag. The mark takes the tick's or the cross's picture.
+void markRow(Form1& form, Image* mark, const QString& expected, const QString& written)
+{
+    if (NumericValue(expected) == NumericValue(written)) {
+        mark->takePictureOf(*form.Image2);
+    } else {
+        mark->takePictureOf(*form.Image3);
+        form.Label20->setCaption(u"1"_s);
     }
+}
 
 } // namespace
 

@@ -10,120 +10,124 @@ namespace pizarrin {
 
 namespace {
 
-    bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
-    int digitValue(char c, int radix)
-    {
-        int value = radix;
-        if (c >= '0' && c <= '9')
-            value = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            value = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            value = c - 'A' + 10;
-        return value < radix ? value : -1;
+int digitValue(char c, int radix)
+{
+    int value = radix;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
+    return value < radix ? value : -1;
+}
+
+// The text without blanks, up to its first character outside ASCII (which no number
+// can contain), as plain bytes.
+std::string compact(QStringView text)
+{
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(std::min<qsizetype>(text.size(), 64)));
+    for (QChar c : text) {
+        if (isBlank(c))
+            continue;
+        if (c.unicode() > 0x7F)
+            break;
+        bytes.push_back(static_cast<char>(c.unicode()));
+    }
+    return bytes;
+}
+
+double prefixed(const std::string& s)
+{
+    if (s.size() < 2)
+        return 0.0;
+    const char kind = s[1];
+    const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+    if (radix == 0)
+        return 0.0;
+    double value = 0.0;
+    for (std::size_t p = 2; p < s.size(); ++p) {
+        const int digit = digitValue(s[p], radix);
+        if (digit < 0)
+            break;
+        value = value * radix + digit;
+    }
+    return value;
+}
+
+std::size_t skipDigits(const std::string& s, std::size_t p)
+{
+    while (p < s.size() && s[p] >= '0' && s[p] <= '9')
+        ++p;
+    return p;
+}
+
+double decimal(const std::string& s)
+{
+    std::size_t p = 0;
+    const bool negative = p < s.size() && s[p] == '-';
+    if (p < s.size() && (s[p] == '-' || s[p] == '+'))
+        ++p;
+
+    const std::size_t integerStart = p;
+    p = skipDigits(s, p);
+    const std::size_t integerEnd = p;
+    std::size_t fractionStart = p;
+    std::size_t fractionEnd = p;
+    if (p + 1 < s.size() && s[p] == '.' && s[p + 1] >= '0' && s[p + 1] <= '9') {
+        fractionStart = p + 1;
+        fractionEnd = skipDigits(s, fractionStart);
+        p = fractionEnd;
+    }
+    if (integerStart == integerEnd && fractionStart == fractionEnd)
+        return 0.0;
+
+    // The exponent counts only when at least one digit follows its letter and sign.
+    long long exponent = 0;
+    if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
+        std::size_t q = p + 1;
+        const bool exponentNegative = q < s.size() && s[q] == '-';
+        if (q < s.size() && (s[q] == '-' || s[q] == '+'))
+            ++q;
+        const std::size_t end = skipDigits(s, q);
+        if (end > q) {
+            // Far beyond any double's range, and small enough never to overflow here.
+            constexpr long long saturation = 100000;
+            for (std::size_t d = q; d < end && exponent < saturation; ++d)
+                exponent = exponent * 10 + (s[d] - '0');
+            if (exponentNegative)
+                exponent = -exponent;
+        }
     }
 
-    // The text without blanks, up to its first character outside ASCII (which no number
-    // can contain), as plain bytes.
-    std::string compact(QStringView text)
-    {
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(std::min<qsizetype>(text.size(), 64)));
-        for (QChar c : text) {
-            if (isBlank(c))
-                continue;
-            if (c.unicode() > 0x7F)
-                break;
-            bytes.push_back(static_cast<char>(c.unicode()));
-        }
-        return bytes;
+    std::string number = s.substr(integerStart, integerEnd - integerStart);
+    if (number.empty())
+        number = "0";
+    if (fractionEnd > fractionStart)
+        number += '.' + s.substr(fractionStart, fractionEnd - fractionStart);
+    number += 'e' + std::to_string(exponent);
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small for a double: the place of the leading digit decides.
+        const std::size_t firstNonZero = s.find_first_not_of('0', integerStart);
+        long long leadingPlace = 0;
+        if (firstNonZero < integerEnd)
+            leadingPlace = static_cast<long long>(integerEnd - firstNonZero);
+        else
+            leadingPlace
+                = -static_cast<long long>(s.find_first_not_of('0', fractionStart) - fractionStart);
+        value = leadingPlace + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-
-    double prefixed(const std::string& s)
-    {
-        if (s.size() < 2)
-            return 0.0;
-        const char kind = s[1];
-        const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
-        if (radix == 0)
-            return 0.0;
-        double value = 0.0;
-        for (std::size_t p = 2; p < s.size(); ++p) {
-            const int digit = digitValue(s[p], radix);
-            if (digit < 0)
-                break;
-            value = value * radix + digit;
-        }
-        return value;
-    }
-
-    std::size_t skipDigits(const std::string& s, std::size_t p)
-    {
-        while (p < s.size() && s[p] >= '0' && s[p] <= '9')
-            ++p;
-        return p;
-    }
-
-    double decimal(const std::string& s)
-    {
-        std::size_t p = 0;
-        const bool negative = p < s.size() && s[p] == '-';
-        if (p < s.size() && (s[p] == '-' || s[p] == '+'))
-            ++p;
-
-        const std::size_t integerStart = p;
-        p = skipDigits(s, p);
-        const std::size_t integerEnd = p;
-        std::size_t fractionStart = p;
-        std::size_t fractionEnd = p;
-        if (p + 1 < s.size() && s[p] == '.' && s[p + 1] >= '0' && s[p + 1] <= '9') {
-            fractionStart = p + 1;
-            fractionEnd = skipDigits(s, fractionStart);
-            p = fractionEnd;
-        }
-        if (integerStart == integerEnd && fractionStart == fractionEnd)
-            return 0.0;
-
-        // The exponent counts only when at least one digit follows its letter and sign.
-        long long exponent = 0;
-        if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
-            std::size_t q = p + 1;
-            const bool exponentNegative = q < s.size() && s[q] == '-';
-            if (q < s.size() && (s[q] == '-' || s[q] == '+'))
-                ++q;
-            const std::size_t end = skipDigits(s, q);
-            if (end > q) {
-                // Far beyond any double's range, and small enough never to overflow here.
-                constexpr long long saturation = 100000;
-                for (std::size_t d = q; d < end && exponent < saturation; ++d)
-                    exponent = exponent * 10 + (s[d] - '0');
-                if (exponentNegative)
-                    exponent = -exponent;
-            }
-        }
-
-        std::string number = s.substr(integerStart, integerEnd - integerStart);
-        if (number.empty())
-            number = "0";
-        if (fractionEnd > fractionStart)
-            number += '.' + s.substr(fractionStart, fractionEnd - fractionStart);
-        number += 'e' + std::to_string(exponent);
-
-        double value = 0.0;
-        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (error == std::errc::result_out_of_range) {
-            // Too large or too small for a double: the place of the leading digit decides.
-            const std::size_t firstNonZero = s.find_first_not_of('0', integerStart);
-            long long leadingPlace = 0;
-            if (firstNonZero < integerEnd)
-                leadingPlace = static_cast<long long>(integerEnd - firstNonZero);
-            else
-                leadingPlace = -static_cast<long long>(s.find_first_not_of('0', fractionStart) - fractionStart);
-            value = leadingPlace + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        }
-        return negative ? -value : value;
-    }
+    return negative ? -value : value;
+}
 
 } // namespace
 

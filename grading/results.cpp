@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 namespace pizarrin {
 
 namespace {
-    constexpr double secondsPerDay = 86400.0;
+constexpr double secondsPerDay = 86400.0;
 }
 
 void recordTimeTaken(Form1& form)

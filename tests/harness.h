@@ -38,7 +38,8 @@ inline Platform scriptedPlatform(const std::shared_ptr<Script>& script)
     };
     platform.clock = [script] { return script->clock; };
     platform.seedRandom = [script](float seed) { script->seeds.append(seed); };
-    platform.random = [script] { return script->randoms.isEmpty() ? 0.5F : script->randoms.takeFirst(); };
+    platform.random
+        = [script] { return script->randoms.isEmpty() ? 0.5F : script->randoms.takeFirst(); };
     return platform;
 }
 
@@ -77,7 +78,8 @@ struct Window {
     {
         form->HScroll1->setValue(digitCount(first));
         form->HScroll2->setValue(digitCount(second));
-        script->randoms = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
+        script->randoms
+            = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
         script->answers = {pupil};
         QTest::mouseClick(form->Command1, Qt::LeftButton);
     }
@@ -138,11 +140,16 @@ namespace pizarrin::testing {
 inline void act(const QString& key)
 {
     static const QHash<QString, Qt::Key> named {
-        {u"Left"_s, Qt::Key_Left},         {u"Right"_s, Qt::Key_Right},
-        {u"Up"_s, Qt::Key_Up},             {u"Down"_s, Qt::Key_Down},
-        {u"Backspace"_s, Qt::Key_Backspace}, {u"Delete"_s, Qt::Key_Delete},
-        {u"Enter"_s, Qt::Key_Return},      {u"Home"_s, Qt::Key_Home},
-        {u"End"_s, Qt::Key_End},           {u"Tab"_s, Qt::Key_Tab},
+        {u"Left"_s, Qt::Key_Left},
+        {u"Right"_s, Qt::Key_Right},
+        {u"Up"_s, Qt::Key_Up},
+        {u"Down"_s, Qt::Key_Down},
+        {u"Backspace"_s, Qt::Key_Backspace},
+        {u"Delete"_s, Qt::Key_Delete},
+        {u"Enter"_s, Qt::Key_Return},
+        {u"Home"_s, Qt::Key_Home},
+        {u"End"_s, Qt::Key_End},
+        {u"Tab"_s, Qt::Key_Tab},
     };
     if (key == u"Paste") {
         press(Qt::Key_V, Qt::ControlModifier);

@@ -76,7 +76,8 @@ void TestAuxiliary::aHiddenVerdictCannotBeClicked()
     window.script->answers = {u"lapicero"_s};
     // Clicks go to the window as the window system delivers them, to whatever is shown
     // under the pointer: at start the verdict is hidden, so its place is the bare page.
-    const QPoint where = window->Label14->mapTo(window.form.get(), window->Label14->rect().center());
+    const QPoint where
+        = window->Label14->mapTo(window.form.get(), window->Label14->rect().center());
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, where);
     QVERIFY(window.script->prompts.isEmpty());
     QVERIFY(window->Picture1->isHidden());
@@ -105,7 +106,8 @@ void TestAuxiliary::panelClosesOnlyOnItsFreeSurface()
     QTest::mouseClick(window->Label26[4], Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
     // Beside the labels, near the panel's bottom-left corner.
-    QTest::mouseClick(window->Picture1, Qt::LeftButton, {}, QPoint(10, window->Picture1->height() - 10));
+    QTest::mouseClick(
+        window->Picture1, Qt::LeftButton, {}, QPoint(10, window->Picture1->height() - 10));
     QVERIFY(window->Picture1->isHidden());
 }
 

@@ -8,7 +8,6 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-
 class TestCellEntry : public QObject {
     Q_OBJECT
 
@@ -31,40 +30,40 @@ void TestCellEntry::typingKeepsOneCharacterAndMovesOn_data()
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QStringList>("texts"); // "Text1(0)=4"
 
-    QTest::newRow("a digit moves left") << u"Text1(0)"_s << QStringList {u"4"_s} << u"Text1(1)"_s
-                                        << QStringList {u"Text1(0)=4"_s};
+    QTest::newRow("a digit moves left")
+        << u"Text1(0)"_s << QStringList {u"4"_s} << u"Text1(1)"_s << QStringList {u"Text1(0)=4"_s};
     QTest::newRow("a character into a filled cell empties it and moves on")
         << u"Text1(0)"_s << QStringList {u"4"_s, u"Right"_s, u"5"_s} << u"Text1(1)"_s
         << QStringList {u"Text1(0)="_s};
-    QTest::newRow("cell 6 keeps the focus") << u"Text1(6)"_s << QStringList {u"7"_s}
-                                            << u"Text1(6)"_s << QStringList {u"Text1(6)=7"_s};
+    QTest::newRow("cell 6 keeps the focus")
+        << u"Text1(6)"_s << QStringList {u"7"_s} << u"Text1(6)"_s << QStringList {u"Text1(6)=7"_s};
     QTest::newRow("a second character in cell 6 empties it")
         << u"Text1(6)"_s << QStringList {u"7"_s, u"8"_s} << u"Text1(6)"_s
         << QStringList {u"Text1(6)="_s};
-    QTest::newRow("product cell 12 keeps the focus") << u"Text7(12)"_s << QStringList {u"1"_s}
-                                                     << u"Text7(12)"_s
-                                                     << QStringList {u"Text7(12)=1"_s};
-    QTest::newRow("product cells walk left") << u"Text7(0)"_s << QStringList {u"4"_s, u"8"_s}
-                                             << u"Text7(2)"_s
-                                             << QStringList {u"Text7(0)=4"_s, u"Text7(1)=8"_s};
+    QTest::newRow("product cell 12 keeps the focus")
+        << u"Text7(12)"_s << QStringList {u"1"_s} << u"Text7(12)"_s
+        << QStringList {u"Text7(12)=1"_s};
+    QTest::newRow("product cells walk left")
+        << u"Text7(0)"_s << QStringList {u"4"_s, u"8"_s} << u"Text7(2)"_s
+        << QStringList {u"Text7(0)=4"_s, u"Text7(1)=8"_s};
     QTest::newRow("backspace deletes without moving")
         << u"Text1(0)"_s << QStringList {u"4"_s, u"Right"_s, u"Backspace"_s} << u"Text1(0)"_s
         << QStringList {u"Text1(0)="_s};
     QTest::newRow("backspace in a zero row deletes there and moves on")
-        << u"Text2(0)"_s << QStringList {u"0"_s, u"Up"_s, u"Backspace"_s}
-        << u"Text3(0)"_s << QStringList {u"Text2(0)="_s};
-    QTest::newRow("delete acts in the cell") << u"Text1(0)"_s
-                                             << QStringList {u"4"_s, u"Right"_s, u"Home"_s, u"Delete"_s}
-                                             << u"Text1(0)"_s << QStringList {u"Text1(0)="_s};
-    QTest::newRow("enter skips a cell") << u"Text1(0)"_s << QStringList {u"Enter"_s, u"5"_s}
-                                        << u"Text1(2)"_s
-                                        << QStringList {u"Text1(0)="_s, u"Text1(1)=5"_s};
+        << u"Text2(0)"_s << QStringList {u"0"_s, u"Up"_s, u"Backspace"_s} << u"Text3(0)"_s
+        << QStringList {u"Text2(0)="_s};
+    QTest::newRow("delete acts in the cell")
+        << u"Text1(0)"_s << QStringList {u"4"_s, u"Right"_s, u"Home"_s, u"Delete"_s}
+        << u"Text1(0)"_s << QStringList {u"Text1(0)="_s};
+    QTest::newRow("enter skips a cell")
+        << u"Text1(0)"_s << QStringList {u"Enter"_s, u"5"_s} << u"Text1(2)"_s
+        << QStringList {u"Text1(0)="_s, u"Text1(1)=5"_s};
     QTest::newRow("letters and punctuation stay")
         << u"Text1(0)"_s << QStringList {u"a"_s, u","_s, u" "_s, u"-"_s} << u"Text1(4)"_s
         << QStringList {u"Text1(0)=a"_s, u"Text1(1)=,"_s, u"Text1(2)= "_s, u"Text1(3)=-"_s};
-    QTest::newRow("an emoji is one character") << u"Text1(0)"_s << QStringList {u"\U0001F600"_s}
-                                               << u"Text1(1)"_s
-                                               << QStringList {u"Text1(0)=\U0001F600"_s};
+    QTest::newRow("an emoji is one character")
+        << u"Text1(0)"_s << QStringList {u"\U0001F600"_s} << u"Text1(1)"_s
+        << QStringList {u"Text1(0)=\U0001F600"_s};
     QTest::newRow("a zero row sends any character on")
         << u"Text2(0)"_s << QStringList {u"x"_s} << u"Text3(0)"_s << QStringList {u"Text2(0)=x"_s};
     QTest::newRow("tab into a filled cell selects nothing")
@@ -101,7 +100,7 @@ void TestCellEntry::arrowsMoveBetweenCells_data()
     QTest::addColumn<QString>("focus");
 
     auto row = [](const char* tag, qlonglong first, qlonglong second, const char* start,
-                  const char* key, const char* focus) {
+                   const char* key, const char* focus) {
         QTest::newRow(tag) << first << second << QString::fromLatin1(start)
                            << QString::fromLatin1(key) << QString::fromLatin1(focus);
     };
@@ -128,10 +127,12 @@ void TestCellEntry::arrowsMoveBetweenCells_data()
     row("up from row 2 over a zero row 1 stays", 47, 30, "Text2(3)", "Up", "Text2(3)");
     row("down from the last row without product row stays", 47, 30, "Text2(3)", "Down", "Text2(3)");
     // 1234 x 2030: row 3 is a zero row between rows 2 and 4.
-    row("down over a zero row falls to the product row", 1234, 2030, "Text2(2)", "Down", "Text7(2)");
+    row("down over a zero row falls to the product row", 1234, 2030, "Text2(2)", "Down",
+        "Text7(2)");
     row("down from row 2 into a zero row's units", 1234, 2030, "Text2(0)", "Down", "Text3(0)");
     // 1234 x 1111: four rows, no zero row.
-    row("up from product cell 9 lands on cell 6 of row 4", 1234, 1111, "Text7(9)", "Up", "Text4(6)");
+    row("up from product cell 9 lands on cell 6 of row 4", 1234, 1111, "Text7(9)", "Up",
+        "Text4(6)");
     row("down keeps the index, not the column", 1234, 1111, "Text2(3)", "Down", "Text3(3)");
     // 6 x 6: the sixth row.
     row("down from row 6 to the product row", 987654, 123456, "Text6(2)", "Down", "Text7(2)");
@@ -226,21 +227,36 @@ void TestCellEntry::workedExample123By204()
     QCOMPARE(focusName(), u"Text1(0)"_s);
 
     const QList<std::pair<QString, QString>> steps {
-        {u"2"_s, u"Text1(1)"_s},     {u"9"_s, u"Text1(2)"_s},     {u"4"_s, u"Text1(3)"_s},
-        {u"Right"_s, u"Text1(2)"_s}, {u"Right"_s, u"Text1(1)"_s}, {u"Right"_s, u"Text1(0)"_s},
-        {u"Down"_s, u"Text2(0)"_s},  {u"0"_s, u"Text3(0)"_s},     {u"6"_s, u"Text3(1)"_s},
-        {u"4"_s, u"Text3(2)"_s},     {u"2"_s, u"Text3(3)"_s},     {u"Down"_s, u"Text7(3)"_s},
-        {u"Right"_s, u"Text7(2)"_s}, {u"Right"_s, u"Text7(1)"_s}, {u"Right"_s, u"Text7(0)"_s},
-        {u"2"_s, u"Text7(1)"_s},     {u"9"_s, u"Text7(2)"_s},     {u"0"_s, u"Text7(3)"_s},
-        {u"5"_s, u"Text7(4)"_s},     {u"2"_s, u"Text7(5)"_s},
+        {u"2"_s, u"Text1(1)"_s},
+        {u"9"_s, u"Text1(2)"_s},
+        {u"4"_s, u"Text1(3)"_s},
+        {u"Right"_s, u"Text1(2)"_s},
+        {u"Right"_s, u"Text1(1)"_s},
+        {u"Right"_s, u"Text1(0)"_s},
+        {u"Down"_s, u"Text2(0)"_s},
+        {u"0"_s, u"Text3(0)"_s},
+        {u"6"_s, u"Text3(1)"_s},
+        {u"4"_s, u"Text3(2)"_s},
+        {u"2"_s, u"Text3(3)"_s},
+        {u"Down"_s, u"Text7(3)"_s},
+        {u"Right"_s, u"Text7(2)"_s},
+        {u"Right"_s, u"Text7(1)"_s},
+        {u"Right"_s, u"Text7(0)"_s},
+        {u"2"_s, u"Text7(1)"_s},
+        {u"9"_s, u"Text7(2)"_s},
+        {u"0"_s, u"Text7(3)"_s},
+        {u"5"_s, u"Text7(4)"_s},
+        {u"2"_s, u"Text7(5)"_s},
     };
     for (const auto& [key, focus] : steps) {
         act(key);
         QVERIFY2(focusName() == focus, qPrintable(key + u" -> "_s + focusName()));
     }
     QCOMPARE(window->Text2[0]->text(), u"0"_s);
-    QCOMPARE(window->Text1[2]->text() + window->Text1[1]->text() + window->Text1[0]->text(), u"492"_s);
-    QCOMPARE(window->Text3[2]->text() + window->Text3[1]->text() + window->Text3[0]->text(), u"246"_s);
+    QCOMPARE(
+        window->Text1[2]->text() + window->Text1[1]->text() + window->Text1[0]->text(), u"492"_s);
+    QCOMPARE(
+        window->Text3[2]->text() + window->Text3[1]->text() + window->Text3[0]->text(), u"246"_s);
     window.finish();
     QCOMPARE(window->Label14->caption(), u"BIEN"_s);
 }
@@ -251,16 +267,13 @@ void TestCellEntry::overviewWalk512By407()
     QVERIFY(window.open());
     window.start(512, 407);
     const QStringList keys {u"4"_s, u"8"_s, u"5"_s, u"3"_s, u"Right"_s, u"Right"_s, u"Right"_s,
-                            u"Right"_s, u"Down"_s, u"0"_s, u"8"_s, u"4"_s, u"0"_s, u"2"_s,
-                            u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"4"_s,
-                            u"8"_s, u"3"_s, u"8"_s, u"0"_s, u"2"_s};
+        u"Right"_s, u"Down"_s, u"0"_s, u"8"_s, u"4"_s, u"0"_s, u"2"_s, u"Down"_s, u"Right"_s,
+        u"Right"_s, u"Right"_s, u"Right"_s, u"4"_s, u"8"_s, u"3"_s, u"8"_s, u"0"_s, u"2"_s};
     const QStringList focus {u"Text1(1)"_s, u"Text1(2)"_s, u"Text1(3)"_s, u"Text1(4)"_s,
-                             u"Text1(3)"_s, u"Text1(2)"_s, u"Text1(1)"_s, u"Text1(0)"_s,
-                             u"Text2(0)"_s, u"Text3(0)"_s, u"Text3(1)"_s, u"Text3(2)"_s,
-                             u"Text3(3)"_s, u"Text3(4)"_s, u"Text7(4)"_s, u"Text7(3)"_s,
-                             u"Text7(2)"_s, u"Text7(1)"_s, u"Text7(0)"_s, u"Text7(1)"_s,
-                             u"Text7(2)"_s, u"Text7(3)"_s, u"Text7(4)"_s, u"Text7(5)"_s,
-                             u"Text7(6)"_s};
+        u"Text1(3)"_s, u"Text1(2)"_s, u"Text1(1)"_s, u"Text1(0)"_s, u"Text2(0)"_s, u"Text3(0)"_s,
+        u"Text3(1)"_s, u"Text3(2)"_s, u"Text3(3)"_s, u"Text3(4)"_s, u"Text7(4)"_s, u"Text7(3)"_s,
+        u"Text7(2)"_s, u"Text7(1)"_s, u"Text7(0)"_s, u"Text7(1)"_s, u"Text7(2)"_s, u"Text7(3)"_s,
+        u"Text7(4)"_s, u"Text7(5)"_s, u"Text7(6)"_s};
     for (int k = 0; k < keys.size(); ++k) {
         act(keys[k]);
         QVERIFY2(focusName() == focus[k], qPrintable(u"key %1: "_s.arg(k) + focusName()));

@@ -15,7 +15,9 @@ QString marks(const Form1& form)
         if (mark->isHidden())
             shown += u'.';
         else
-            shown += mark->pictureName() == u"Image2" ? u'T' : mark->pictureName() == u"Image3" ? u'X' : u'?';
+            shown += mark->pictureName() == u"Image2" ? u'T'
+                : mark->pictureName() == u"Image3"    ? u'X'
+                                                      : u'?';
     }
     return shown;
 }
@@ -50,33 +52,32 @@ void TestGrading::readsEachRowAsOneNumber_data()
     QTest::addColumn<QString>("verdict");
 
     QTest::newRow("all empty") << 12LL << 34LL << QStringList {} << u"XX....X"_s << u"MAL"_s;
-    QTest::newRow("all right, zero row empty") << 512LL << 407LL << right512By407 << u"TTT...T"_s
-                                               << u"BIEN"_s;
-    QTest::newRow("zero row holding 0") << 512LL << 407LL
-                                        << (QStringList {u"Text2(0):0"_s} + right512By407)
-                                        << u"TTT...T"_s << u"BIEN"_s;
-    QTest::newRow("zero row holding 7") << 512LL << 407LL
-                                        << (QStringList {u"Text2(0):7"_s} + right512By407)
-                                        << u"TXT...T"_s << u"MAL"_s;
+    QTest::newRow("all right, zero row empty")
+        << 512LL << 407LL << right512By407 << u"TTT...T"_s << u"BIEN"_s;
+    QTest::newRow("zero row holding 0")
+        << 512LL << 407LL << (QStringList {u"Text2(0):0"_s} + right512By407) << u"TTT...T"_s
+        << u"BIEN"_s;
+    QTest::newRow("zero row holding 7")
+        << 512LL << 407LL << (QStringList {u"Text2(0):7"_s} + right512By407) << u"TXT...T"_s
+        << u"MAL"_s;
     QTest::newRow("digits shifted one cell left")
         << 512LL << 407LL
         << QStringList {u"Text1(1):4853"_s, u"Text3(0):8402"_s, u"Text7(0):483802"_s}
         << u"TTT...T"_s << u"BIEN"_s;
-    QTest::newRow("leading zeros") << 512LL << 407LL
-                                   << QStringList {u"Text1(0):48530"_s, u"Text3(0):8402"_s,
-                                                   u"Text7(0):4838020"_s}
-                                   << u"TTT...T"_s << u"BIEN"_s;
+    QTest::newRow("leading zeros")
+        << 512LL << 407LL
+        << QStringList {u"Text1(0):48530"_s, u"Text3(0):8402"_s, u"Text7(0):4838020"_s}
+        << u"TTT...T"_s << u"BIEN"_s;
     QTest::newRow("row 3 wrong") << 512LL << 407LL
                                  << QStringList {u"Text1(0):4853"_s, u"Text3(0):4802"_s,
-                                                 u"Text7(0):483802"_s}
+                                        u"Text7(0):483802"_s}
                                  << u"TTX...T"_s << u"MAL"_s;
     QTest::newRow("a gap closes up: 1, empty, 5 is 15")
         << 35LL << 3LL << QStringList {u"Text1(0):5_1"_s} << u"X......"_s << u"MAL"_s;
-    QTest::newRow("a letter ends the number") << 35LL << 3LL << QStringList {u"Text1(0):5x1"_s}
-                                              << u"X......"_s << u"MAL"_s;
-    QTest::newRow("a letter after the right number") << 35LL << 3LL
-                                                     << QStringList {u"Text1(0):x501"_s}
-                                                     << u"T......"_s << u"BIEN"_s;
+    QTest::newRow("a letter ends the number")
+        << 35LL << 3LL << QStringList {u"Text1(0):5x1"_s} << u"X......"_s << u"MAL"_s;
+    QTest::newRow("a letter after the right number")
+        << 35LL << 3LL << QStringList {u"Text1(0):x501"_s} << u"T......"_s << u"BIEN"_s;
     QTest::newRow("one-digit second factor: no product row")
         << 35LL << 3LL << QStringList {u"Text1(0):501"_s} << u"T......"_s << u"BIEN"_s;
     QTest::newRow("second factor 30: one line, no product row")
@@ -186,8 +187,8 @@ void TestGrading::alignsTheResultsLineUnderTheHeader_data()
     QTest::newRow("short name") << u"7 Abcd"_s << 1095.9F << u"7 Abcd       10 (2-1) 95 s"_s;
     QTest::newRow("twelve characters, four-digit time")
         << u"Ana Martínez"_s << 2234.0F << u"Ana Martínez 10 (2-1) 1234 s"_s;
-    QTest::newRow("longer name is cut") << u"Bartolomé de las Casas"_s << 1000.999F
-                                        << u"Bartolomé de 10 (2-1) 0 s"_s;
+    QTest::newRow("longer name is cut")
+        << u"Bartolomé de las Casas"_s << 1000.999F << u"Bartolomé de 10 (2-1) 0 s"_s;
 }
 
 void TestGrading::alignsTheResultsLineUnderTheHeader()

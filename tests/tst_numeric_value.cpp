@@ -62,7 +62,8 @@ void TestNumericValue::readsTheLeadingNumber_data()
     QTest::newRow("ampersand and digits") << u"&12"_s << 0.0;
     QTest::newRow("tiny") << u"1e-999"_s << 0.0;
     QTest::newRow("huge exponent of zero") << u"0e99999999999999999999"_s << 0.0;
-    QTest::newRow("many leading fraction zeros") << u"0.0000000000000000000000000000001e31"_s << 1.0;
+    QTest::newRow("many leading fraction zeros")
+        << u"0.0000000000000000000000000000001e31"_s << 1.0;
 }
 
 void TestNumericValue::readsTheLeadingNumber()

@@ -28,12 +28,13 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer_data()
     QTest::addColumn<QString>("pupil");
 
     QTest::newRow("five padded with seven spaces") << QStringList {u"Maria"_s} << u"Maria       "_s;
-    QTest::newRow("nineteen cut to twelve") << QStringList {u"1234567890123456789"_s}
-                                            << u"123456789012"_s;
-    QTest::newRow("exactly twelve unchanged") << QStringList {u"Ana Martínez"_s} << u"Ana Martínez"_s;
+    QTest::newRow("nineteen cut to twelve")
+        << QStringList {u"1234567890123456789"_s} << u"123456789012"_s;
+    QTest::newRow("exactly twelve unchanged")
+        << QStringList {u"Ana Martínez"_s} << u"Ana Martínez"_s;
     QTest::newRow("a single space") << QStringList {u" "_s} << QString(12, u' ');
-    QTest::newRow("empty and cancelled ask again") << QStringList {u""_s, QString(), u"7 Abcd"_s}
-                                                   << u"7 Abcd      "_s;
+    QTest::newRow("empty and cancelled ask again")
+        << QStringList {u""_s, QString(), u"7 Abcd"_s} << u"7 Abcd      "_s;
     QTest::newRow("emoji as the twelfth character")
         << QStringList {u"ABCDEFGHIJK\U0001F600Z"_s} << u"ABCDEFGHIJK\U0001F600"_s;
     QTest::newRow("emoji as the thirteenth character")
@@ -95,7 +96,8 @@ void TestStartExercise::stopsAskingWhenTheApplicationQuits()
     QVERIFY(window.open());
     window.script->answers = {u""_s, u""_s, u"Luis"_s};
     window.script->onPrompt = [] { QCoreApplication::quit(); };
-    QTimer::singleShot(0, window.form.get(), [&] { QTest::mouseClick(window->Command1, Qt::LeftButton); });
+    QTimer::singleShot(
+        0, window.form.get(), [&] { QTest::mouseClick(window->Command1, Qt::LeftButton); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // a hang fails, not blocks
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(window.script->prompts.size(), 1);
@@ -145,7 +147,7 @@ void TestStartExercise::laysOutThePage_data()
     QTest::newRow("6 x 6") << 987654LL << 123456LL << QStringList {all, all, all, all, all, all}
                            << home << u"000000"_s
                            << QStringList {u"5925924"_s, u"4938270"_s, u"3950616"_s, u"2962962"_s,
-                                           u"1975308"_s, u"987654"_s}
+                                  u"1975308"_s, u"987654"_s}
                            << u"121931812224"_s << 4810 << true << 1045 << 2770 << u"1045"_s;
 }
 
@@ -174,8 +176,8 @@ void TestStartExercise::laysOutThePage()
         flags += flag->caption();
     QTEST(flags, "zeroFlags");
     QCOMPARE(window->Label25->caption(), QString::number(flags.count(u'1')));
-    const std::array expectedLabels {window->Label5, window->Label6, window->Label7,
-                                     window->Label8, window->Label9, window->Label10};
+    const std::array expectedLabels {window->Label5, window->Label6, window->Label7, window->Label8,
+        window->Label9, window->Label10};
     for (int r = 0; r < 6; ++r)
         QCOMPARE(expectedLabels[r]->caption(), expected[r]);
 
@@ -263,8 +265,12 @@ void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
             window->HScroll2->setValue(n);
             for (int draw = 0; draw < 25; ++draw) {
                 // Both ends of the generator's range, then ordinary draws.
-                const float r1 = draw == 0 ? 0.0F : draw == 1 ? 0.99999994F : float(generator.generateDouble());
-                const float r2 = draw == 0 ? 0.99999994F : draw == 1 ? 0.0F : float(generator.generateDouble());
+                const float r1 = draw == 0 ? 0.0F
+                    : draw == 1            ? 0.99999994F
+                                           : float(generator.generateDouble());
+                const float r2 = draw == 0 ? 0.99999994F
+                    : draw == 1            ? 0.0F
+                                           : float(generator.generateDouble());
                 window.script->randoms = {r1, r2};
                 window->Command1->click();
 
@@ -276,7 +282,7 @@ void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
                 const long long product = first.toLongLong() * second.toLongLong();
                 QCOMPARE(window->Label3->caption(), QString::number(product));
                 const std::array expectedLabels {window->Label5, window->Label6, window->Label7,
-                                                 window->Label8, window->Label9, window->Label10};
+                    window->Label8, window->Label9, window->Label10};
                 long long sum = 0;
                 long long place = 1;
                 for (int r = 1; r <= n; ++r, place *= 10) {

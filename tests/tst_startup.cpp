@@ -34,12 +34,11 @@ void TestStartup::startsShowingOnlyTheDesignsVisibleControls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shown");
     for (const char* name : {"Command1", "Command3", "HScroll1", "HScroll2", "List1", "Label12",
-                             "Label13", "Label23", "Line1", "Line2", "Line3(0)", "Line4(15)",
-                             "Text1(0)", "Text6(6)", "Text7(12)", "Picture2", "Shape1"})
+             "Label13", "Label23", "Line1", "Line2", "Line3(0)", "Line4(15)", "Text1(0)",
+             "Text6(6)", "Text7(12)", "Picture2", "Shape1"})
         QTest::newRow(name) << QString::fromLatin1(name) << true;
     for (const char* name : {"Command2", "Label14", "Label18", "Label19", "Label24(0)",
-                             "Label24(5)", "Label25", "Image1(0)", "Image1(6)", "Image2",
-                             "Image3", "Picture1"})
+             "Label24(5)", "Label25", "Image1(0)", "Image1(6)", "Image2", "Image3", "Picture1"})
         QTest::newRow(name) << QString::fromLatin1(name) << false;
 }
 
@@ -88,7 +87,8 @@ void TestStartup::placesControlsAtTheirTwips_data()
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<int>("twips");
     auto row = [](const char* name, const char* property, int twips) {
-        QTest::addRow("%s.%s", name, property) << QString::fromLatin1(name) << QByteArray(property) << twips;
+        QTest::addRow("%s.%s", name, property)
+            << QString::fromLatin1(name) << QByteArray(property) << twips;
     };
     row("Text1(0)", "leftTwips", 4860); // the one exception to the column rule
     row("Text1(0)", "topTwips", 1210);
@@ -145,7 +145,7 @@ void TestStartup::keepsTwipsExactlyAsWritten()
     QCOMPARE(pixelRect({4860, 1210, 310, 555}), QRect(324, 81, 21, 37));
     // Inside the sunken panel, labels are placed relative to its client area.
     QCOMPARE(window->Label1->geometry().topLeft(),
-             QPoint(4, 3) + window->Picture1->contentsRect().topLeft());
+        QPoint(4, 3) + window->Picture1->contentsRect().topLeft());
 }
 
 void TestStartup::stacksHelpUnderListAndPanelAboveIt()
@@ -192,21 +192,21 @@ void TestStartup::scrollBarsPrepareThePage_data()
     const QString designSecond = u"? ? ?"_s;
     QTest::newRow("design state") << QList<int> {} << QList<int> {} << designFirst << designSecond
                                   << 3825 << 2995 << true;
-    QTest::newRow("first to 1 leaves the rest") << QList<int> {1} << QList<int> {} << u" ?"_s
-                                                << designSecond << 3825 << 2995 << true;
-    QTest::newRow("first to 1 and back to 6") << QList<int> {1, 6} << QList<int> {}
-                                              << u" ? ? ? ? ? ?"_s << designSecond << 3825 << 2995
-                                              << true;
-    QTest::newRow("second to 1 hides the rule") << QList<int> {} << QList<int> {1} << designFirst
-                                                << u" ?"_s << 4495 << 1800 << false;
-    QTest::newRow("second to 1 then 2 shows it") << QList<int> {} << QList<int> {1, 2} << designFirst
-                                                 << u" ? ?"_s << 4150 << 2400 << true;
-    QTest::newRow("second back to 3") << QList<int> {} << QList<int> {4, 3} << designFirst
-                                      << u" ? ? ?"_s << 3805 << 3000 << true;
+    QTest::newRow("first to 1 leaves the rest")
+        << QList<int> {1} << QList<int> {} << u" ?"_s << designSecond << 3825 << 2995 << true;
+    QTest::newRow("first to 1 and back to 6")
+        << QList<int> {1, 6} << QList<int> {} << u" ? ? ? ? ? ?"_s << designSecond << 3825 << 2995
+        << true;
+    QTest::newRow("second to 1 hides the rule")
+        << QList<int> {} << QList<int> {1} << designFirst << u" ?"_s << 4495 << 1800 << false;
+    QTest::newRow("second to 1 then 2 shows it")
+        << QList<int> {} << QList<int> {1, 2} << designFirst << u" ? ?"_s << 4150 << 2400 << true;
+    QTest::newRow("second back to 3")
+        << QList<int> {} << QList<int> {4, 3} << designFirst << u" ? ? ?"_s << 3805 << 3000 << true;
     QTest::newRow("second to 6") << QList<int> {} << QList<int> {6} << designFirst
                                  << u" ? ? ? ? ? ?"_s << 2770 << 4800 << true;
-    QTest::newRow("both moved") << QList<int> {2} << QList<int> {5} << u" ? ?"_s
-                                << u" ? ? ? ? ?"_s << 3115 << 4200 << true;
+    QTest::newRow("both moved") << QList<int> {2} << QList<int> {5} << u" ? ?"_s << u" ? ? ? ? ?"_s
+                                << 3115 << 4200 << true;
 }
 
 void TestStartup::scrollBarsPrepareThePage()

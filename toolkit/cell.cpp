@@ -8,77 +8,77 @@ namespace pizarrin {
 
 namespace {
 
-    int keyCode(const QKeyEvent* event)
-    {
-        switch (event->key()) {
-        case Qt::Key_Backspace:
-            return KeyBackspace;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return KeyEnter;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return KeyLeft;
-        case Qt::Key_Up:
-            return KeyUp;
-        case Qt::Key_Right:
-            return KeyRight;
-        case Qt::Key_Down:
-            return KeyDown;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            break;
-        }
-        // Digits, letters and the space share their codes with Qt's key values.
-        const int key = event->key();
-        if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9)
-            || (key >= Qt::Key_A && key <= Qt::Key_Z))
-            return key;
-        return 0;
+int keyCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return KeyBackspace;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return KeyLeft;
+    case Qt::Key_Up:
+        return KeyUp;
+    case Qt::Key_Right:
+        return KeyRight;
+    case Qt::Key_Down:
+        return KeyDown;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
     }
+    // Digits, letters and the space share their codes with Qt's key values.
+    const int key = event->key();
+    if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9)
+        || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return key;
+    return 0;
+}
 
-    int shiftState(const QKeyEvent* event)
-    {
-        const auto modifiers = event->modifiers();
-        return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0)
-            | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
-            | (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-    }
+int shiftState(const QKeyEvent* event)
+{
+    const auto modifiers = event->modifiers();
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0)
+        | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
+        | (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
 
-    // The character a key produces, if any. Backspace and Enter produce 8 and 13;
-    // Delete and the keys that only move the caret produce none.
-    std::optional<int> characterCode(const QKeyEvent* event)
-    {
-        switch (event->key()) {
-        case Qt::Key_Backspace:
-            return KeyBackspace;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return KeyEnter;
-        case Qt::Key_Delete:
-            return std::nullopt;
-        default:
-            break;
-        }
-        const QString text = event->text();
-        if (text.isEmpty())
-            return std::nullopt;
-        return text.front().unicode();
+// The character a key produces, if any. Backspace and Enter produce 8 and 13;
+// Delete and the keys that only move the caret produce none.
+std::optional<int> characterCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        return KeyBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
     }
+    const QString text = event->text();
+    if (text.isEmpty())
+        return std::nullopt;
+    return text.front().unicode();
+}
 
 } // namespace
 

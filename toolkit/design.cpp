@@ -12,50 +12,50 @@ namespace pizarrin {
 
 namespace {
 
-    QStringList families(Face face)
-    {
-        switch (face) {
-        case Face::TimesNewRoman:
-            return {u"Times New Roman"_s, u"Liberation Serif"_s};
-        case Face::Fixedsys:
-            return {u"Fixedsys"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s};
-        case Face::MsSansSerif:
-        case Face::Dialog:
-            break;
-        }
-        return {u"MS Sans Serif"_s, u"Liberation Sans"_s};
+QStringList families(Face face)
+{
+    switch (face) {
+    case Face::TimesNewRoman:
+        return {u"Times New Roman"_s, u"Liberation Serif"_s};
+    case Face::Fixedsys:
+        return {u"Fixedsys"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s};
+    case Face::MsSansSerif:
+    case Face::Dialog:
+        break;
     }
+    return {u"MS Sans Serif"_s, u"Liberation Sans"_s};
+}
 
-    QFont::StyleHint styleHint(Face face)
-    {
-        switch (face) {
-        case Face::TimesNewRoman:
-            return QFont::Serif;
-        case Face::Fixedsys:
-            return QFont::TypeWriter;
-        case Face::MsSansSerif:
-        case Face::Dialog:
-            break;
-        }
-        return QFont::SansSerif;
+QFont::StyleHint styleHint(Face face)
+{
+    switch (face) {
+    case Face::TimesNewRoman:
+        return QFont::Serif;
+    case Face::Fixedsys:
+        return QFont::TypeWriter;
+    case Face::MsSansSerif:
+    case Face::Dialog:
+        break;
     }
+    return QFont::SansSerif;
+}
 
-    QColor resolve(Colour colour, const QPalette& palette)
-    {
-        if (!colour.isSystem)
-            return QColor::fromRgb(colour.rgb);
-        switch (colour.system) {
-        case SystemColour::WindowBackground:
-            return palette.color(QPalette::Base);
-        case SystemColour::WindowText:
-            return palette.color(QPalette::Text);
-        case SystemColour::ButtonFace:
-            return palette.color(QPalette::Button);
-        case SystemColour::ButtonText:
-            break;
-        }
-        return palette.color(QPalette::ButtonText);
+QColor resolve(Colour colour, const QPalette& palette)
+{
+    if (!colour.isSystem)
+        return QColor::fromRgb(colour.rgb);
+    switch (colour.system) {
+    case SystemColour::WindowBackground:
+        return palette.color(QPalette::Base);
+    case SystemColour::WindowText:
+        return palette.color(QPalette::Text);
+    case SystemColour::ButtonFace:
+        return palette.color(QPalette::Button);
+    case SystemColour::ButtonText:
+        break;
     }
+    return palette.color(QPalette::ButtonText);
+}
 
 } // namespace
 

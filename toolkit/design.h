@@ -19,7 +19,10 @@ struct Colour {
     QRgb rgb = 0;
 };
 
-constexpr Colour systemColour(SystemColour system) { return {true, system, 0}; }
+constexpr Colour systemColour(SystemColour system)
+{
+    return {true, system, 0};
+}
 constexpr Colour rgbColour(int red, int green, int blue)
 {
     return {false, SystemColour::ButtonFace, qRgb(red, green, blue)};

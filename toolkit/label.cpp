@@ -7,18 +7,18 @@
 namespace pizarrin {
 
 namespace {
-    Qt::Alignment qtAlignment(Align align)
-    {
-        switch (align) {
-        case Align::Centre:
-            return Qt::AlignHCenter | Qt::AlignTop;
-        case Align::Right:
-            return Qt::AlignRight | Qt::AlignTop;
-        case Align::Left:
-            break;
-        }
-        return Qt::AlignLeft | Qt::AlignTop;
+Qt::Alignment qtAlignment(Align align)
+{
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Align::Left:
+        break;
     }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
 } // namespace
 
 Label::Label(const LabelDesign& design, QWidget* container)

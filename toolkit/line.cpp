@@ -50,8 +50,8 @@ void Line::relocate()
     // The widget is the line's bounding box, widened by the pen on every side.
     const QPoint from(pixelsFromTwips(x1_), pixelsFromTwips(y1_));
     const QPoint to(pixelsFromTwips(x2_), pixelsFromTwips(y2_));
-    const QRect box = QRect(from, to).normalized().adjusted(-widthPixels_, -widthPixels_,
-                                                            widthPixels_, widthPixels_);
+    const QRect box = QRect(from, to).normalized().adjusted(
+        -widthPixels_, -widthPixels_, widthPixels_, widthPixels_);
     setGeometry(box.translated(clientOrigin(parentWidget())));
     update();
 }

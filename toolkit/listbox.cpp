@@ -10,7 +10,7 @@ ListBox::ListBox(const ListBoxDesign& design, QWidget* container)
     setObjectName(design.name.toString());
     setFont(designFont({Face::Fixedsys, 9.0}));
     applyColours(this, systemColour(SystemColour::WindowBackground),
-                 systemColour(SystemColour::WindowText), true);
+        systemColour(SystemColour::WindowText), true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setTwips(design.twips);

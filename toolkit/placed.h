@@ -6,8 +6,7 @@
 
 namespace pizarrin {
 
-template <class Widget>
-class Placed : public Widget {
+template <class Widget> class Placed : public Widget {
 public:
     using Widget::Widget;
 

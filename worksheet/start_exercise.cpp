@@ -12,108 +12,108 @@ namespace pizarrin {
 
 namespace {
 
-    constexpr int pupilWidth = 12;
-    constexpr int lineSpacing = 600; // the notebook lines, in twips
-    constexpr int productRowGap = 30; // the product row stands just below its rule
+constexpr int pupilWidth = 12;
+constexpr int lineSpacing = 600; // the notebook lines, in twips
+constexpr int productRowGap = 30; // the product row stands just below its rule
 
-    // Asks until the pupil answers something (spaces count); each answer shows at once.
-    // Returns "" only when the window is closing, which ends the asking.
-    QString askPupil(Form1& form)
-    {
-        QString answer;
-        do {
-            answer = form.platform().inputBox(u"Entra tu número y nombre"_s, u"ATENCIÓN"_s, false);
-            form.Label15->setCaption(answer);
-            if (form.isClosing())
-                return {};
-        } while (answer.isEmpty());
-        return answer;
-    }
+// Asks until the pupil answers something (spaces count); each answer shows at once.
+// Returns "" only when the window is closing, which ends the asking.
+QString askPupil(Form1& form)
+{
+    QString answer;
+    do {
+        answer = form.platform().inputBox(u"Entra tu número y nombre"_s, u"ATENCIÓN"_s, false);
+        form.Label15->setCaption(answer);
+        if (form.isClosing())
+            return {};
+    } while (answer.isEmpty());
+    return answer;
+}
 
-    // The first `digits` digits of a random six-digit number that never begins with 0.
-    QString randomFactor(float r, int digits)
-    {
-        const double unit = std::isfinite(r) ? std::clamp(static_cast<double>(r), 0.0, 1.0) : 0.0;
-        const double n = std::floor(unit * 899999.0) + 100000.0;
-        return QString::number(static_cast<long long>(n)).left(digits);
-    }
+// The first `digits` digits of a random six-digit number that never begins with 0.
+QString randomFactor(float r, int digits)
+{
+    const double unit = std::isfinite(r) ? std::clamp(static_cast<double>(r), 0.0, 1.0) : 0.0;
+    const double n = std::floor(unit * 899999.0) + 100000.0;
+    return QString::number(static_cast<long long>(n)).left(digits);
+}
 
-    // " 4 0 7" for 407: each digit preceded by a space.
-    QString spacedDigits(const QString& digits)
-    {
-        QString spaced;
-        for (QChar digit : digits)
-            spaced += u' ' + QString(digit);
-        return spaced;
-    }
+// " 4 0 7" for 407: each digit preceded by a space.
+QString spacedDigits(const QString& digits)
+{
+    QString spaced;
+    for (QChar digit : digits)
+        spaced += u' ' + QString(digit);
+    return spaced;
+}
 
-    void resetRows(Form1& form)
-    {
-        for (int i = 0; i < 7; ++i) {
-            form.Image1[i]->hide();
-            for (int r = 1; r <= maxRows; ++r) {
-                Cell* cell = form.row(r)[i];
-                cell->setText({});
-                cell->hide();
-                cell->setTopTwips(form.Label24[r - 1]->topTwips());
-            }
-        }
-        for (Cell* cell : form.Text7)
+void resetRows(Form1& form)
+{
+    for (int i = 0; i < 7; ++i) {
+        form.Image1[i]->hide();
+        for (int r = 1; r <= maxRows; ++r) {
+            Cell* cell = form.row(r)[i];
+            cell->setText({});
             cell->hide();
-        form.Label25->setCaption(u"0"_s);
-        for (Label* flag : form.Label24)
-            flag->setCaption(u"0"_s);
-    }
-
-    // Expected values, zero rows, and each row placed on its notebook line: a row after
-    // a zero row moves up onto that row's line and continues it to the left.
-    void placeRows(Form1& form, int rows)
-    {
-        const QString first = form.Label1->caption();
-        const QString second = form.Label2->caption();
-        const long long firstFactor = first.toLongLong();
-        for (int r = 1; r <= rows; ++r) {
-            const long long digit = second.at(rows - r).digitValue();
-            const long long expected = digit * firstFactor;
-            expectedValueLabel(form, r)->setCaption(QString::number(expected));
-
-            const auto cells = form.row(r);
-            if (r >= 2) {
-                const int zeroRowsAbove = boundedInt(NumericValue(form.Label25->caption()), 0, r - 1);
-                const int top = form.Label24[r - 1 - zeroRowsAbove]->topTwips();
-                for (Cell* cell : cells)
-                    cell->setTopTwips(top);
-            }
-            if (r < rows && expected == 0) {
-                for (std::size_t i = 1; i < cells.size(); ++i)
-                    cells[i]->hide();
-                form.Label24[r - 1]->setCaption(u"1"_s);
-                form.Label25->setCaption(numberText(NumericValue(form.Label25->caption()) + 1));
-            }
+            cell->setTopTwips(form.Label24[r - 1]->topTwips());
         }
     }
+    for (Cell* cell : form.Text7)
+        cell->hide();
+    form.Label25->setCaption(u"0"_s);
+    for (Label* flag : form.Label24)
+        flag->setCaption(u"0"_s);
+}
 
-    // The rule above the product lies one line below the last row; when the last row
-    // is still on the first line, that line already reads as the product.
-    void placeProductRow(Form1& form, int rows)
-    {
-        const auto lastRow = form.row(rows);
-        const int ruleY = lastRow[0]->topTwips() + lineSpacing;
-        form.Line1->setY1Twips(ruleY);
-        form.Line1->setY2Twips(ruleY);
-        form.Line1->setX1Twips(lastRow[6]->leftTwips());
+// Expected values, zero rows, and each row placed on its notebook line: a row after
+// a zero row moves up onto that row's line and continues it to the left.
+void placeRows(Form1& form, int rows)
+{
+    const QString first = form.Label1->caption();
+    const QString second = form.Label2->caption();
+    const long long firstFactor = first.toLongLong();
+    for (int r = 1; r <= rows; ++r) {
+        const long long digit = second.at(rows - r).digitValue();
+        const long long expected = digit * firstFactor;
+        expectedValueLabel(form, r)->setCaption(QString::number(expected));
 
-        if (form.Text1[0]->topTwips() + lineSpacing == form.Line1->y1Twips()) {
-            form.Line1->hide();
-        } else {
-            form.Line1->show();
-            for (Cell* cell : form.Text7) {
-                cell->setTopTwips(form.Line1->y1Twips() + productRowGap);
-                cell->setText({});
-                cell->show();
-            }
+        const auto cells = form.row(r);
+        if (r >= 2) {
+            const int zeroRowsAbove = boundedInt(NumericValue(form.Label25->caption()), 0, r - 1);
+            const int top = form.Label24[r - 1 - zeroRowsAbove]->topTwips();
+            for (Cell* cell : cells)
+                cell->setTopTwips(top);
+        }
+        if (r < rows && expected == 0) {
+            for (std::size_t i = 1; i < cells.size(); ++i)
+                cells[i]->hide();
+            form.Label24[r - 1]->setCaption(u"1"_s);
+            form.Label25->setCaption(numberText(NumericValue(form.Label25->caption()) + 1));
         }
     }
+}
+
+// The rule above the product lies one line below the last row; when the last row
+// is still on the first line, that line already reads as the product.
+void placeProductRow(Form1& form, int rows)
+{
+    const auto lastRow = form.row(rows);
+    const int ruleY = lastRow[0]->topTwips() + lineSpacing;
+    form.Line1->setY1Twips(ruleY);
+    form.Line1->setY2Twips(ruleY);
+    form.Line1->setX1Twips(lastRow[6]->leftTwips());
+
+    if (form.Text1[0]->topTwips() + lineSpacing == form.Line1->y1Twips()) {
+        form.Line1->hide();
+    } else {
+        form.Line1->show();
+        for (Cell* cell : form.Text7) {
+            cell->setTopTwips(form.Line1->y1Twips() + productRowGap);
+            cell->setText({});
+            cell->show();
+        }
+    }
+}
 
 } // namespace
 
@@ -136,7 +136,7 @@ void Command1_Click(Form1& form)
     form.HScroll2->hide();
 
     for (Label* label : {form.Label6, form.Label7, form.Label8, form.Label9, form.Label10,
-                         form.Label12, form.Label13, form.Label14})
+             form.Label12, form.Label13, form.Label14})
         label->setCaption({});
     form.Label16->setCaption(u"10"_s);
 
@@ -153,7 +153,8 @@ void Command1_Click(Form1& form)
             form.Label22->setCaption(QString::number(form.row(r)[m]->leftTwips()));
     }
 
-    const long long product = form.Label1->caption().toLongLong() * form.Label2->caption().toLongLong();
+    const long long product
+        = form.Label1->caption().toLongLong() * form.Label2->caption().toLongLong();
     form.Label3->setCaption(QString::number(product));
     form.Label4->setCaption(QString::number(rows));
 

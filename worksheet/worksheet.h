@@ -4,7 +4,6 @@
 
 #include "app/form1.h"
 
-
 namespace pizarrin {
 
 inline constexpr int maxRows = 6; // partial-product rows; the product row is row 7
@@ -13,8 +12,8 @@ inline constexpr int productRow = 7;
 // The expected partial product of row r (1 to 6), in the hidden panel.
 inline Label* expectedValueLabel(const Form1& form, int r)
 {
-    const std::array<Label*, maxRows> labels {form.Label5, form.Label6, form.Label7,
-                                              form.Label8, form.Label9, form.Label10};
+    const std::array<Label*, maxRows> labels {
+        form.Label5, form.Label6, form.Label7, form.Label8, form.Label9, form.Label10};
     return labels[static_cast<std::size_t>(r - 1)];
 }
 
