@@ -1,0 +1,93 @@
+// Renders the real window in a few states to PNG files for the README: start-up, the
+// 512 x 407 example after a wrong "Terminar", and a 6 x 6 exercise. Run it on the xcb
+// platform under Xvfb (tools/screenshot does) or on any desktop.
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace pizarrin;
+
+namespace {
+
+// A draw that makes "Empezar" pick `factor`: the leading digits of a six-digit number.
+float drawFor(long long factor)
+{
+    long long n = factor;
+    while (n < 100000)
+        n *= 10;
+    return static_cast<float>((static_cast<double>(n - 100000) + 0.5) / 899999.0);
+}
+
+Platform scripted(QList<float> draws)
+{
+    auto pending = std::make_shared<QList<float>>(std::move(draws));
+    Platform platform = Platform::system();
+    platform.inputBox = [](const QString&, const QString&, bool) { return u"7 Abcd"_s; };
+    platform.random = [pending] { return pending->isEmpty() ? 0.5F : pending->takeFirst(); };
+    return platform;
+}
+
+void settle()
+{
+    for (int k = 0; k < 10; ++k)
+        QCoreApplication::processEvents();
+}
+
+// Types into whichever cell has the window's focus, as key presses.
+void type(Form1& form, const QString& keys)
+{
+    for (QChar key : keys) {
+        QWidget* target = form.focusWidget();
+        if (!target)
+            return;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(key));
+        QCoreApplication::sendEvent(target, &press);
+    }
+}
+
+void save(Form1& form, const QString& path)
+{
+    settle();
+    form.grab().save(path);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s);
+
+    {
+        Form1 form(scripted({}));
+        form.show();
+        save(form, out.filePath(u"startup.png"_s));
+    }
+    {
+        Form1 form(scripted({drawFor(512), drawFor(407)}));
+        form.HScroll1->setValue(3);
+        form.show();
+        form.Command1->click();
+        type(form, u"4853"_s);
+        form.Text2[0]->setFocus();
+        type(form, u"0"_s);
+        type(form, u"4802"_s); // row 3 written wrong: 2084 instead of 2048
+        form.Text7[0]->setFocus();
+        type(form, u"483802"_s);
+        form.Command2->click();
+        save(form, out.filePath(u"exercise-512x407.png"_s));
+    }
+    {
+        Form1 form(scripted({drawFor(987654), drawFor(123456)}));
+        form.HScroll2->setValue(6);
+        form.show();
+        form.Command1->click();
+        type(form, u"4295295"_s);
+        save(form, out.filePath(u"exercise-6x6.png"_s));
+    }
+    return 0;
+}
