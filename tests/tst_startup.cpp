@@ -26,7 +26,6 @@ private Q_SLOTS:
     void usesFixedPitchForTheResultsList();
     void scrollBarsPrepareThePage_data();
     void scrollBarsPrepareThePage();
-    void systemRandomStaysBelowOne();
 };
 
 void TestStartup::startsShowingOnlyTheDesignsVisibleControls_data()
@@ -230,25 +229,6 @@ void TestStartup::scrollBarsPrepareThePage()
         QCOMPARE(window->Label18->caption(), QString::number(firstMoves.last()));
     if (!secondMoves.isEmpty())
         QCOMPARE(window->Label19->caption(), QString::number(secondMoves.last()));
-}
-
-void TestStartup::systemRandomStaysBelowOne()
-{
-    Platform platform = Platform::system();
-    platform.seedRandom(12345.678F);
-    float lowest = 1.0F;
-    float highest = 0.0F;
-    for (int k = 0; k < 200000; ++k) {
-        const float r = platform.random();
-        QVERIFY(r >= 0.0F && r < 1.0F);
-        lowest = std::min(lowest, r);
-        highest = std::max(highest, r);
-    }
-    // Evenly spread: both ends of the interval are reached closely.
-    QVERIFY(lowest < 0.001F);
-    QVERIFY(highest > 0.999F);
-    const float clock = platform.clock();
-    QVERIFY(clock >= 0.0F && clock < 86400.0F);
 }
 
 QTEST_MAIN(TestStartup)

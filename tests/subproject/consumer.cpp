@@ -1,0 +1,16 @@
+// Opens the window through the public headers alone and finds controls by their names.
+#include "app/form1.h"
+#include "toolkit/platform.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    pizarrin::Form1 form(pizarrin::Platform::system());
+    const auto* cell = form.findChild<QLineEdit*>(QStringLiteral("Text3(4)"));
+    const bool found = cell && cell->property("leftTwips").toInt() == 2770
+        && form.findChildren<QWidget*>().size() >= 137;
+    return found ? 0 : 1;
+}

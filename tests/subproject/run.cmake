@@ -1,0 +1,15 @@
+# Configures, builds and runs the consumer project: -DSOURCE=<pizarrin> -DBINARY=<dir>.
+foreach(step IN ITEMS configure build run)
+    if(step STREQUAL "configure")
+        set(command ${CMAKE_COMMAND} -S ${SOURCE}/tests/subproject -B ${BINARY} -G Ninja
+                    -DPIZARRIN_SOURCE_DIR=${SOURCE} -DCMAKE_BUILD_TYPE=Debug)
+    elseif(step STREQUAL "build")
+        set(command ${CMAKE_COMMAND} --build ${BINARY})
+    else()
+        set(command ${BINARY}/consumer)
+    endif()
+    execute_process(COMMAND ${command} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "consumer project: ${step} failed (${result})")
+    endif()
+endforeach()
