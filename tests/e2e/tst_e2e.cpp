@@ -1,0 +1,246 @@
+// The whole program on a real X server: real platform services (but for the random
+// draws, so that the factors are known), driven by real X keystrokes and clicks sent by
+// a separate process, xdotool, through the XTEST extension. Run by run-under-xvfb.
+#include "app/form1.h"
+#include "grading/numeric_value.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace pizarrin;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int deadline = 15000; // every wait ends, in milliseconds
+
+// Runs one xdotool command to its end; the events it sends reach the window once the
+// test waits for their effect.
+bool xdotool(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(u"xdotool"_s, arguments);
+    return process.waitForFinished(deadline) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
+}
+
+bool click(const QWidget* widget, QPoint local)
+{
+    const QPoint at = widget->mapToGlobal(local);
+    return xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y()),
+                    u"click"_s, u"1"_s});
+}
+
+bool click(const QWidget* widget)
+{
+    return click(widget, widget->rect().center());
+}
+
+bool keys(const QStringList& names)
+{
+    return xdotool(QStringList {u"key"_s, u"--delay"_s, u"40"_s} + names);
+}
+
+bool type(const QString& text)
+{
+    return xdotool({u"type"_s, u"--delay"_s, u"40"_s, u"--"_s, text});
+}
+
+// What a window manager does when a dialog closes: the keyboard goes back to the window.
+bool focusWindow(const QWidget* window)
+{
+    return xdotool({u"windowfocus"_s, QString::number(window->winId())});
+}
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// Answers the next real input dialog by typing into it from outside, once it has the
+// keyboard; remembers what the dialog showed. A dialog still open at the deadline is
+// cancelled, so that a test fails instead of waiting for ever.
+class DialogAnswerer : public QObject {
+public:
+    explicit DialogAnswerer(QString answer)
+        : answer_(std::move(answer))
+    {
+        timer_.setInterval(50);
+        connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+        timer_.start();
+        watchdog_.setSingleShot(true);
+        connect(&watchdog_, &QTimer::timeout, this, [] {
+            // Closing the window ends the asking; cancelling the dialog alone would only
+            // bring the pupil prompt back.
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (qobject_cast<Form1*>(window))
+                    window->close();
+            if (auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        watchdog_.start(deadline);
+    }
+
+    bool answered = false;
+    QString title;
+    QString label;
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+
+private:
+    // Types the answer once the dialog has the keyboard, and confirms it with Return
+    // only once every character has arrived.
+    void poll()
+    {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (!dialog->isActiveWindow()) {
+            dialog->activateWindow(); // with no window manager, nobody else gives it the keyboard
+            return;
+        }
+        if (typist_.state() != QProcess::NotRunning)
+            return;
+        if (!typing_) {
+            title = dialog->windowTitle();
+            label = dialog->labelText();
+            echo = dialog->textEchoMode();
+            // With no window manager the keyboard follows the pointer: put it on the dialog.
+            const QPoint centre = dialog->mapToGlobal(dialog->rect().center());
+            typist_.start(u"xdotool"_s, {u"mousemove"_s, QString::number(centre.x()),
+                                          QString::number(centre.y()), u"type"_s, u"--delay"_s,
+                                          u"40"_s, answer_});
+            typing_ = true;
+        } else if (dialog->textValue() == answer_) {
+            timer_.stop();
+            typist_.start(u"xdotool"_s, {u"key"_s, u"--clearmodifiers"_s, u"Return"_s});
+            typist_.waitForFinished(deadline);
+            answered = true;
+        }
+    }
+
+    QString answer_;
+    QTimer timer_;
+    QTimer watchdog_;
+    bool typing_ = false;
+    QProcess typist_;
+};
+
+float drawFor(long long factor)
+{
+    long long n = factor;
+    while (n < 100000)
+        n *= 10;
+    return float((double(n - 100000) + 0.5) / 899999.0);
+}
+
+QString marks(const Form1& form)
+{
+    QString shown;
+    for (const Image* mark : form.Image1)
+        shown += mark->isHidden() ? u'.' : mark->pictureName() == u"Image2" ? u'T' : u'X';
+    return shown;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pupilPlaysAnExerciseAndTeacherOpensThePanel();
+};
+
+void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
+{
+    QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
+    auto draws = std::make_shared<QList<float>>(QList<float> {drawFor(512), drawFor(407)});
+    Platform platform = Platform::system();
+    platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
+    Form1 form(platform);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form, deadline));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"List1"_s, deadline);
+
+    // Three clicks on the left arrow of the first bar: 6 digits become 3.
+    const QPoint leftArrow(6, form.HScroll1->height() / 2);
+    for (int k = 0; k < 3; ++k)
+        QVERIFY(click(form.HScroll1, leftArrow));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Label18->caption(), u"3"_s, deadline);
+    QCOMPARE(form.Label12->caption(), u" ? ? ?"_s);
+
+    // "Empezar", and the name typed into the real dialog.
+    {
+        DialogAnswerer answerer(u"7 Abcd"_s);
+        QVERIFY(click(form.Command1));
+        QTRY_VERIFY_WITH_TIMEOUT(form.Command2->isVisible(), deadline);
+        QVERIFY(answerer.answered);
+        QCOMPARE(answerer.title, u"ATENCIÓN"_s);
+        QCOMPARE(answerer.label, u"Entra tu número y nombre"_s);
+        QCOMPARE(answerer.echo, QLineEdit::Normal);
+    }
+    QVERIFY(focusWindow(&form));
+    QCOMPARE(form.Label15->caption(), u"7 Abcd      "_s);
+    QCOMPARE(form.Label13->caption(), u" 4 0 7"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(0)"_s, deadline);
+
+    // Row 1, back with the arrows, the zero row, row 3 wrong, and the product.
+    QVERIFY(type(u"4853"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(4)"_s, deadline);
+    QVERIFY(keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(0)"_s, deadline);
+    QVERIFY(type(u"04802"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(4)"_s, deadline);
+    QVERIFY(keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(0)"_s, deadline);
+    QVERIFY(type(u"483802"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(6)"_s, deadline);
+    QCOMPARE(form.Text2[0]->text(), u"0"_s);
+
+    QVERIFY(click(form.Command2));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Label14->caption(), u"MAL"_s, deadline);
+    QCOMPARE(marks(form), u"TTX...T"_s);
+    QCOMPARE(form.Label16->caption(), u"9"_s);
+
+    // The correction: a click in row 3, then keys only.
+    QVERIFY(click(form.Text3[1]));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(1)"_s, deadline);
+    QVERIFY(keys({u"Right"_s, u"BackSpace"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Text3[0]->text(), QString(), deadline);
+    QVERIFY(type(u"8"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(1)"_s, deadline);
+    QVERIFY(keys({u"BackSpace"_s}));
+    QVERIFY(type(u"4"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Text3[1]->text(), u"4"_s, deadline);
+    QCOMPARE(form.Text3[0]->text(), u"8"_s);
+
+    QVERIFY(click(form.Command2));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Label14->caption(), u"BIEN"_s, deadline);
+    QCOMPARE(marks(form), u"TTT...T"_s);
+    QCOMPARE(form.List1->count(), 2);
+    const QRegularExpression line(u"^7 Abcd       09 \\(3-3\\) \\d+ s$"_s);
+    QVERIFY2(line.match(form.List1->item(1)->text()).hasMatch(), qPrintable(form.List1->item(1)->text()));
+    QVERIFY(form.Command1->isVisible());
+
+    // The teacher: the verdict, the masked access-code dialog, the panel, and a click
+    // on its free surface.
+    {
+        DialogAnswerer answerer(u"lapicero"_s);
+        QVERIFY(click(form.Label14));
+
+        QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isVisible(), deadline);
+        QCOMPARE(answerer.title, u"ATENCIÓN"_s);
+        QCOMPARE(answerer.label, u"Clave:"_s);
+        QCOMPARE(answerer.echo, QLineEdit::Password);
+    }
+    QVERIFY(focusWindow(&form));
+    QCOMPARE(form.Label3->caption(), u"208384"_s);
+    QVERIFY(click(form.Picture1, QPoint(12, form.Picture1->height() - 12)));
+    QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isHidden(), deadline);
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"
