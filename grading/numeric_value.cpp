@@ -43,6 +43,24 @@ std::string compact(QStringView text)
     return bytes;
 }
 
+// The hexadecimal digits of an octal number: three bits per octal digit regrouped into
+// four, so that the value can be read, correctly rounded, as hexadecimal.
+std::string octalAsHex(const std::string& octal)
+{
+    std::string bits;
+    for (char digit : octal)
+        for (int shift = 2; shift >= 0; --shift)
+            bits.push_back(((digit - '0') >> shift) & 1 ? '1' : '0');
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    std::string hex;
+    for (std::size_t p = 0; p < bits.size(); p += 4) {
+        const int nibble = (bits[p] - '0') * 8 + (bits[p + 1] - '0') * 4 + (bits[p + 2] - '0') * 2
+            + (bits[p + 3] - '0');
+        hex.push_back("0123456789abcdef"[nibble]);
+    }
+    return hex;
+}
+
 double prefixed(const std::string& s)
 {
     if (s.size() < 2)
@@ -51,13 +69,19 @@ double prefixed(const std::string& s)
     const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
     if (radix == 0)
         return 0.0;
+    std::size_t end = 2;
+    while (end < s.size() && digitValue(s[end], radix) >= 0)
+        ++end;
+    if (end == 2)
+        return 0.0;
+    std::string hex = s.substr(2, end - 2);
+    if (radix == 8)
+        hex = octalAsHex(hex);
     double value = 0.0;
-    for (std::size_t p = 2; p < s.size(); ++p) {
-        const int digit = digitValue(s[p], radix);
-        if (digit < 0)
-            break;
-        value = value * radix + digit;
-    }
+    const auto [last, error]
+        = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+    if (error == std::errc::result_out_of_range)
+        return std::numeric_limits<double>::infinity();
     return value;
 }
 

@@ -58,6 +58,12 @@ void TestNumericValue::readsTheLeadingNumber_data()
     QTest::newRow("octal") << u"&O17"_s << 15.0;
     QTest::newRow("octal lower case") << u"&o17"_s << 15.0;
     QTest::newRow("octal stops at 8") << u"&O78"_s << 7.0;
+    QTest::newRow("sixty-four bits of hexadecimal, rounded once")
+        << u"&HFFFFFFFFFFFFFFFF"_s << 18446744073709551616.0;
+    QTest::newRow("sixty-four bits of octal, rounded once")
+        << u"&O1777777777777777777777"_s << 18446744073709551616.0;
+    QTest::newRow("fifty-four bits of hexadecimal, rounded to even")
+        << u"&H20000000000001"_s << 9007199254740992.0;
     QTest::newRow("ampersand alone") << u"&"_s << 0.0;
     QTest::newRow("ampersand and digits") << u"&12"_s << 0.0;
     QTest::newRow("tiny") << u"1e-999"_s << 0.0;
