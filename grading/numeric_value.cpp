@@ -130,12 +130,14 @@ double decimal(const std::string& s)
         }
     }
 
-    std::string number = s.substr(integerStart, integerEnd - integerStart);
-    if (number.empty())
-        number = "0";
-    if (fractionEnd > fractionStart)
-        number += '.' + s.substr(fractionStart, fractionEnd - fractionStart);
-    number += 'e' + std::to_string(exponent);
+    std::string number(1, '0');
+    number.append(s, integerStart, integerEnd - integerStart);
+    if (fractionEnd > fractionStart) {
+        number.push_back('.');
+        number.append(s, fractionStart, fractionEnd - fractionStart);
+    }
+    number.push_back('e');
+    number.append(std::to_string(exponent));
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);

@@ -138,9 +138,15 @@ void Cell::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     // A thin outline shows the pupil where each cell is on the white page.
+    // Four filled edges: much cheaper for the raster engine than a stroked rectangle.
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor edge = palette().color(QPalette::Mid);
+    const int w = width();
+    const int h = height();
+    painter.fillRect(0, 0, w, 1, edge);
+    painter.fillRect(0, h - 1, w, 1, edge);
+    painter.fillRect(0, 1, 1, h - 2, edge);
+    painter.fillRect(w - 1, 1, 1, h - 2, edge);
 }
 
 } // namespace pizarrin

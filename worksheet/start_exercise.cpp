@@ -2,6 +2,7 @@
 
 #include "grading/numeric_value.h"
 #include "toolkit/characters.h"
+#include "toolkit/repaint_batch.h"
 #include "worksheet/worksheet.h"
 
 #include <cmath>
@@ -47,6 +48,8 @@ QString spacedDigits(const QString& digits)
     return spaced;
 }
 
+// Empties every partial-product cell and puts each row back on its home line, ready
+// for a new layout; the marks of the last exercise leave the page.
 void resetRows(Form1& form)
 {
     for (int i = 0; i < 7; ++i) {
@@ -54,15 +57,27 @@ void resetRows(Form1& form)
         for (int r = 1; r <= maxRows; ++r) {
             Cell* cell = form.row(r)[i];
             cell->setText({});
-            cell->hide();
             cell->setTopTwips(form.Label24[r - 1]->topTwips());
         }
     }
-    for (Cell* cell : form.Text7)
-        cell->hide();
     form.Label25->setCaption(u"0"_s);
     for (Label* flag : form.Label24)
         flag->setCaption(u"0"_s);
+}
+
+// Every row in use shows its seven cells, but a zero row only its units cell; rows
+// beyond the second factor's digits are hidden. Each cell's visibility is set once, to
+// its final value: hiding a row and showing it again would repaint the page twice.
+void showCellsInUse(Form1& form, int rows)
+{
+    const QString second = form.Label2->caption();
+    for (int r = 1; r <= maxRows; ++r) {
+        const bool inUse = r <= rows;
+        const bool zeroRow = inUse && r < rows && second.at(rows - r) == u'0';
+        const auto cells = form.row(r);
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i]->setVisible(inUse && (i == 0 || !zeroRow));
+    }
 }
 
 // Expected values, zero rows, and each row placed on its notebook line: a row after
@@ -85,8 +100,6 @@ void placeRows(Form1& form, int rows)
                 cell->setTopTwips(top);
         }
         if (r < rows && expected == 0) {
-            for (std::size_t i = 1; i < cells.size(); ++i)
-                cells[i]->hide();
             form.Label24[r - 1]->setCaption(u"1"_s);
             form.Label25->setCaption(numberText(NumericValue(form.Label25->caption()) + 1));
         }
@@ -103,15 +116,14 @@ void placeProductRow(Form1& form, int rows)
     form.Line1->setY2Twips(ruleY);
     form.Line1->setX1Twips(lastRow[6]->leftTwips());
 
-    if (form.Text1[0]->topTwips() + lineSpacing == form.Line1->y1Twips()) {
-        form.Line1->hide();
-    } else {
-        form.Line1->show();
-        for (Cell* cell : form.Text7) {
+    const bool productRowInUse = form.Text1[0]->topTwips() + lineSpacing != form.Line1->y1Twips();
+    form.Line1->setVisible(productRowInUse);
+    for (Cell* cell : form.Text7) {
+        if (productRowInUse) {
             cell->setTopTwips(form.Line1->y1Twips() + productRowGap);
             cell->setText({});
-            cell->show();
         }
+        cell->setVisible(productRowInUse);
     }
 }
 
@@ -146,12 +158,9 @@ void Command1_Click(Form1& form)
     form.Label13->setCaption(spacedDigits(form.Label2->caption()));
 
     const int rows = rowsInUse(form);
-    for (int r = 1; r <= rows; ++r) {
-        for (Cell* cell : form.row(r))
-            cell->show();
-        if (r >= 2)
-            form.Label22->setCaption(QString::number(form.row(r)[m]->leftTwips()));
-    }
+    showCellsInUse(form, rows);
+    for (int r = 2; r <= rows; ++r)
+        form.Label22->setCaption(QString::number(form.row(r)[m]->leftTwips()));
 
     const long long product
         = form.Label1->caption().toLongLong() * form.Label2->caption().toLongLong();
