@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 #include <cmath>
@@ -12,7 +13,8 @@ namespace pizarrin {
 
 namespace {
 
-QStringList families(Face face)
+// The design's face and its stand-ins, best first.
+QStringList candidates(Face face)
 {
     switch (face) {
     case Face::TimesNewRoman:
@@ -24,6 +26,19 @@ QStringList families(Face face)
         break;
     }
     return {u"MS Sans Serif"_s, u"Liberation Sans"_s};
+}
+
+// The candidates that are installed come first. Asking the font database for a missing
+// face first makes it search the whole system for stand-ins, once per font: most of
+// the program's start-up time on a machine without the design's faces.
+QStringList families(Face face)
+{
+    static const QStringList installed = QFontDatabase::families();
+    QStringList present;
+    QStringList missing;
+    for (const QString& family : candidates(face))
+        (installed.contains(family, Qt::CaseInsensitive) ? present : missing).append(family);
+    return present + missing;
 }
 
 QFont::StyleHint styleHint(Face face)
