@@ -7,6 +7,9 @@
 #include "grading/check_worksheet.h"
 #include "worksheet/start_exercise.h"
 
+#include "toolkit/accessibility.h"
+#include "toolkit/application.h"
+
 #include <QCloseEvent>
 
 using namespace Qt::StringLiterals;
@@ -47,6 +50,8 @@ Form1::Form1(Platform platform, QWidget* parent)
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Realiza la multiplicación"_s);
     setFixedSize(pixelRect(clientArea).size());
+    setWindowIcon(applicationIcon());
+    installAccessibility();
     setFont(designFont({}));
     applyColours(this, rgbColour(255, 255, 128), systemColour(SystemColour::WindowText), true);
 

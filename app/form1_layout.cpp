@@ -74,6 +74,17 @@ constexpr std::array<TwipsRect, 7> readBackLabels {{
 
 constexpr std::array lineMarkerTops {1305, 1875, 2520, 3060, 3735, 4290};
 
+// The place value of each column, from the units, for screen readers.
+constexpr std::array<QStringView, 13> placeNames {u"unidades", u"decenas", u"centenas",
+    u"unidades de millar", u"decenas de millar", u"centenas de millar", u"unidades de millón",
+    u"decenas de millón", u"centenas de millón", u"unidades de millar de millón",
+    u"decenas de millar de millón", u"centenas de millar de millón", u"unidades de billón"};
+
+QString cellName(const QString& row, int column)
+{
+    return row + u", "_s + placeNames[std::size_t(column)].toString();
+}
+
 } // namespace
 
 void Form1::createControls()
@@ -86,21 +97,24 @@ void Form1::createControls()
                             .font = timesBoldItalic(20.25),
                             .fore = rgbColour(0, 0, 192),
                             .transparent = true,
-                            .align = Align::Centre},
+                            .align = Align::Centre,
+                            .description = u"Alumno"},
         this);
     Label16 = new Label({.name = u"Label16",
                             .caption = u"10",
                             .twips = {9435, 0, 435, 465},
                             .font = timesBoldItalic(20.25),
                             .transparent = true,
-                            .align = Align::Centre},
+                            .align = Align::Centre,
+                            .description = u"Nota"},
         this);
     Label17 = new Label({.name = u"Label17",
                             .caption = u"Label17",
                             .twips = {6855, 1170, 3090, 2040},
                             .back = windowBackground,
                             .fore = windowText,
-                            .align = Align::Centre},
+                            .align = Align::Centre,
+                            .description = u"Ayuda"},
         this);
 
     // The worksheet page, ruled like squared notebook paper.
@@ -117,10 +131,16 @@ void Form1::createControls()
     Line1 = new Line({u"Line1", 360, 2995, 5190, 2995, windowText, 2}, Picture2);
     Line2 = new Line({u"Line2", 2745, 1200, 5160, 1200, windowText, 2}, Picture2);
 
-    Image2 = new Image({u"Image2", {720, 3030, 360, 375}, Picture::Tick}, Picture2);
-    Image3 = new Image({u"Image3", {690, 3735, 345, 345}, Picture::Cross}, Picture2);
-    for (int k = 0; k < int(Image1.size()); ++k)
-        Image1[k] = new Image({indexed(u"Image1", k), {5175, 1200 + 600 * k, 495, 495}}, Picture2);
+    Image2
+        = new Image({u"Image2", {720, 3030, 360, 375}, Picture::Tick, false, u"Marca"}, Picture2);
+    Image3
+        = new Image({u"Image3", {690, 3735, 345, 345}, Picture::Cross, false, u"Marca"}, Picture2);
+    for (int k = 0; k < int(Image1.size()); ++k) {
+        const QString row = k < 6 ? u"Fila %1"_s.arg(k + 1) : u"Producto"_s;
+        Image1[k] = new Image(
+            {indexed(u"Image1", k), {5175, 1200 + 600 * k, 495, 495}, Picture::None, false, row},
+            Picture2);
+    }
 
     const FontDesign factorFont {Face::TimesNewRoman, 24.0, true, false};
     Label12 = new Label({.name = u"Label12",
@@ -128,21 +148,24 @@ void Form1::createControls()
                             .twips = {2730, 0, 2430, 495},
                             .font = factorFont,
                             .transparent = true,
-                            .align = Align::Right},
+                            .align = Align::Right,
+                            .description = u"Primer factor"},
         Picture2);
     Label13 = new Label({.name = u"Label13",
                             .caption = u"? ? ?",
                             .twips = {2730, 600, 2430, 495},
                             .font = factorFont,
                             .transparent = true,
-                            .align = Align::Right},
+                            .align = Align::Right,
+                            .description = u"Segundo factor"},
         Picture2);
     Label23 = new Label({.name = u"Label23",
                             .caption = u"x",
                             .twips = {3825, 630, 240, 495},
                             .font = {Face::MsSansSerif, 24.0, true, false},
                             .transparent = true,
-                            .align = Align::Right},
+                            .align = Align::Right,
+                            .description = u"Por"},
         Picture2);
     Label14 = new Label({.name = u"Label14",
                             .caption = u"MAL",
@@ -150,7 +173,8 @@ void Form1::createControls()
                             .font = timesBoldItalic(27.75),
                             .transparent = true,
                             .align = Align::Centre,
-                            .visible = false},
+                            .visible = false,
+                            .description = u"Corrección"},
         Picture2);
     Label18 = new Label({.name = u"Label18",
                             .caption = u"6",
@@ -183,8 +207,10 @@ void Form1::createControls()
         {.name = u"Label25", .caption = u"0", .twips = {1065, 1350, 255, 255}, .visible = false},
         Picture2);
 
-    HScroll1 = new ScrollBar({u"HScroll1", {90, 135, 1215, 375}, 1, 6, 6}, Picture2);
-    HScroll2 = new ScrollBar({u"HScroll2", {90, 750, 1215, 375}, 1, 6, 3}, Picture2);
+    HScroll1 = new ScrollBar(
+        {u"HScroll1", {90, 135, 1215, 375}, 1, 6, 6, u"Cifras del primer factor"}, Picture2);
+    HScroll2 = new ScrollBar(
+        {u"HScroll2", {90, 750, 1215, 375}, 1, 6, 3, u"Cifras del segundo factor"}, Picture2);
 
     const std::array<std::array<Cell*, 7>*, 6> partialRows {
         &Text1, &Text2, &Text3, &Text4, &Text5, &Text6};
@@ -193,18 +219,20 @@ void Form1::createControls()
         for (int j = 0; j < int(cells.size()); ++j) {
             const QString name = indexed(u"Text"_s + QString::number(r), j);
             cells[j] = new Cell({name, {cellLeft(r, j), rowTop(r), 310, 555},
-                                    j == 0 ? rgbColour(255, 255, 192) : windowBackground},
+                                    j == 0 ? rgbColour(255, 255, 192) : windowBackground,
+                                    cellName(u"Fila %1"_s.arg(r), j + r - 1)},
                 Picture2);
         }
     }
     for (int c = 0; c < int(Text7.size()); ++c) {
         const int top = c == 12 ? 4830 : 4810;
-        Text7[c] = new Cell({indexed(u"Text7", c), {4840 - 345 * c, top, 310, 555},
-                                c == 0 ? rgbColour(255, 255, 192) : windowBackground},
+        Text7[c] = new Cell(
+            {indexed(u"Text7", c), {4840 - 345 * c, top, 310, 555},
+                c == 0 ? rgbColour(255, 255, 192) : windowBackground, cellName(u"Producto"_s, c)},
             Picture2);
     }
 
-    List1 = new ListBox({u"List1", {6615, 570, 3540, 5460}}, this);
+    List1 = new ListBox({u"List1", {6615, 570, 3540, 5460}, u"Resultados"}, this);
 
     // Drawn above the results list where they overlap, so the panel is readable
     // whether or not the list is shown.
@@ -226,9 +254,15 @@ void Form1::createControls()
             = new Label({.name = name, .caption = name, .twips = readBackLabels[k]}, Picture1);
     }
 
-    Command3 = new Button({u"Command3", u"?", {8205, 6165, 400, 400}}, this);
-    Command1 = new Button({u"Command1", u"Empezar", {2760, 6180, 1335, 375}}, this);
-    Command2 = new Button({u"Command2", u"Terminar", {2760, 6180, 1335, 375}, false}, this);
+    Command3 = new Button(
+        {u"Command3", u"?", {8205, 6165, 400, 400}, true, u"Ayuda", u"Muestra u oculta la ayuda"},
+        this);
+    Command1 = new Button({u"Command1", u"Empezar", {2760, 6180, 1335, 375}, true, u"Empezar",
+                              u"Empieza un ejercicio nuevo"},
+        this);
+    Command2 = new Button({u"Command2", u"Terminar", {2760, 6180, 1335, 375}, false, u"Terminar",
+                              u"Corrige el ejercicio"},
+        this);
 
     Timer1 = new Timer(u"Timer1", 2000, this);
 }

@@ -1,11 +1,15 @@
 // Pizarrin: long multiplication practised as in a school notebook.
 #include "app/form1.h"
+#include "toolkit/application.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pizarrin"));
+    QGuiApplication::setDesktopFileName(pizarrin::desktopFileName);
+    QApplication::setWindowIcon(pizarrin::applicationIcon());
     pizarrin::Form1 form(pizarrin::Platform::system());
     form.show();
     return QApplication::exec();

@@ -34,7 +34,8 @@ void readyForEmpezar(Window& window, long long first, long long second)
     endExercise(*window);
     window->HScroll1->setValue(digitCount(first));
     window->HScroll2->setValue(digitCount(second));
-    window.script->randoms = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
+    window.script->randoms
+        = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
     window.script->answers = {u"7 Abcd"_s};
     paintPending(*window);
 }
@@ -85,17 +86,20 @@ void keyInCell(benchmark::State& state, Cell* (*cell)(Form1&), Qt::Key key, cons
 
 void digitKey(benchmark::State& state)
 {
-    keyInCell(state, [](Form1& form) { return form.Text1[2]; }, Qt::Key_5, "5");
+    keyInCell(
+        state, [](Form1& form) { return form.Text1[2]; }, Qt::Key_5, "5");
 }
 
 void arrowKey(benchmark::State& state)
 {
-    keyInCell(state, [](Form1& form) { return form.Text1[2]; }, Qt::Key_Left, "");
+    keyInCell(
+        state, [](Form1& form) { return form.Text1[2]; }, Qt::Key_Left, "");
 }
 
 void zeroRowJump(benchmark::State& state)
 {
-    keyInCell(state, [](Form1& form) { return form.Text2[0]; }, Qt::Key_0, "0");
+    keyInCell(
+        state, [](Form1& form) { return form.Text2[0]; }, Qt::Key_0, "0");
 }
 
 void terminar(benchmark::State& state)

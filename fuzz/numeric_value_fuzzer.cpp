@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const double theirs = reference(text);
     if (!agree(ours, theirs)) {
         std::fprintf(stderr, "NumericValue(\"%s\") = %.17g, reference %.17g\n",
-                     text.toUtf8().constData(), ours, theirs);
+            text.toUtf8().constData(), ours, theirs);
         std::abort();
     }
     return 0;

@@ -14,6 +14,8 @@ struct ButtonDesign {
     QStringView caption;
     TwipsRect twips;
     bool visible = true;
+    QStringView accessibleName {};
+    QStringView description {};
 };
 
 class Button : public Placed<QPushButton> {
@@ -31,6 +33,8 @@ public:
         setFont(designFont({}));
         setAutoDefault(false);
         setText(design.caption.toString());
+        setAccessibleName(design.accessibleName.toString());
+        setAccessibleDescription(design.description.toString());
         setTwips(design.twips);
         setVisible(design.visible);
     }

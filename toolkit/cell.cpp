@@ -86,6 +86,7 @@ Cell::Cell(const CellDesign& design, QWidget* container)
     : Placed<QLineEdit>(container)
 {
     setObjectName(design.name.toString());
+    setAccessibleName(design.accessibleName);
     setFont(designFont({Face::TimesNewRoman, 24.0, true, false}));
     setAlignment(Qt::AlignCenter);
     setFrame(false);

@@ -16,6 +16,7 @@ struct CellDesign {
     QStringView name;
     TwipsRect twips;
     Colour back;
+    QString accessibleName; // its row and place value, "Fila 2, decenas"
 };
 
 // Key codes of the design's key-down event (the desktop's virtual-key codes).

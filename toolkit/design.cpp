@@ -22,6 +22,9 @@ QStringList candidates(Face face)
     case Face::Fixedsys:
         return {u"Fixedsys"_s, u"Liberation Mono"_s, u"DejaVu Sans Mono"_s};
     case Face::MsSansSerif:
+        // Only the large bold multiplication sign uses this face: MS Sans Serif's narrow
+        // bitmap glyphs fit its 16-pixel box, Liberation Sans's do not, Narrow's do.
+        return {u"MS Sans Serif"_s, u"Liberation Sans Narrow"_s, u"Liberation Sans"_s};
     case Face::Dialog:
         break;
     }

@@ -15,6 +15,7 @@ struct ImageDesign {
     TwipsRect twips;
     Picture picture = Picture::None;
     bool visible = false;
+    QStringView description {}; // "Fila 1": the accessible name adds "bien" or "mal"
 };
 
 class Image : public Placed<QWidget> {
@@ -38,8 +39,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe();
+
     Picture picture_;
     QString pictureName_;
+    QString description_;
 };
 
 } // namespace pizarrin

@@ -33,6 +33,7 @@ Label::Label(const LabelDesign& design, QWidget* container)
     if (design.border)
         setFrameStyle(QFrame::Box | QFrame::Plain);
     setText(design.caption.toString());
+    setAccessibleDescription(design.description.toString());
     setTwips(design.twips);
     setVisible(design.visible);
 }

@@ -20,6 +20,7 @@ struct LabelDesign {
     Align align = Align::Left;
     bool border = false;
     bool visible = true;
+    QStringView description {}; // what the label is, for screen readers
 };
 
 class Label : public Placed<QLabel> {

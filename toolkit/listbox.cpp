@@ -8,6 +8,7 @@ ListBox::ListBox(const ListBoxDesign& design, QWidget* container)
     : Placed<QListWidget>(container)
 {
     setObjectName(design.name.toString());
+    setAccessibleName(design.accessibleName.toString());
     setFont(designFont({Face::Fixedsys, 9.0}));
     applyColours(this, systemColour(SystemColour::WindowBackground),
         systemColour(SystemColour::WindowText), true);

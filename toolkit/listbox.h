@@ -12,6 +12,7 @@ namespace pizarrin {
 struct ListBoxDesign {
     QStringView name;
     TwipsRect twips;
+    QStringView accessibleName {};
 };
 
 class ListBox : public Placed<QListWidget> {

@@ -18,6 +18,19 @@ QSize pictureSize(Picture picture)
     return {};
 }
 
+QString pictureWords(Picture picture)
+{
+    switch (picture) {
+    case Picture::Tick:
+        return QStringLiteral("bien");
+    case Picture::Cross:
+        return QStringLiteral("mal");
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
 void drawPicture(QPainter& painter, Picture picture)
 {
     if (picture == Picture::None)

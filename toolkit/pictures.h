@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
@@ -11,6 +12,8 @@ namespace pizarrin {
 enum class Picture { None, Tick, Cross };
 
 QSize pictureSize(Picture picture);
+QString pictureWords(Picture picture); // "bien", "mal" or ""
+
 void drawPicture(QPainter& painter, Picture picture);
 
 } // namespace pizarrin

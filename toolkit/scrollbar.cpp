@@ -6,6 +6,7 @@ ScrollBar::ScrollBar(const ScrollBarDesign& design, QWidget* container)
     : Placed<QScrollBar>(Qt::Horizontal, container)
 {
     setObjectName(design.name.toString());
+    setAccessibleName(design.accessibleName.toString());
     setRange(design.minimum, design.maximum);
     setValue(design.value);
     setSingleStep(1);

@@ -15,6 +15,7 @@ struct ScrollBarDesign {
     int minimum = 1;
     int maximum = 1;
     int value = 1;
+    QStringView accessibleName {};
 };
 
 class ScrollBar : public Placed<QScrollBar> {

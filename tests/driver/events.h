@@ -54,10 +54,39 @@ public:
 inline QString randomText(Choices& choose, int maxLength)
 {
     static const QStringList pool {
-        u"0"_s, u"1"_s, u"2"_s, u"5"_s, u"9"_s, u" "_s, u"a"_s, u"Z"_s, u"x"_s, u"E"_s,
-        u"D"_s, u"&"_s, u"H"_s, u"."_s, u"-"_s, u"+"_s, u","_s, u"\t"_s, u"\n"_s,
-        u"á"_s, u"ñ"_s, u"Ü"_s, u"e\u0301"_s, u"\u0301"_s, u"\U0001F600"_s, u"\U0001F469\u200D\U0001F4BB"_s,
-        u"ع"_s, u"ש"_s, u"\u200F"_s, u"中"_s, u"\uFFFD"_s, u"<b>"_s, u"%1"_s,
+        u"0"_s,
+        u"1"_s,
+        u"2"_s,
+        u"5"_s,
+        u"9"_s,
+        u" "_s,
+        u"a"_s,
+        u"Z"_s,
+        u"x"_s,
+        u"E"_s,
+        u"D"_s,
+        u"&"_s,
+        u"H"_s,
+        u"."_s,
+        u"-"_s,
+        u"+"_s,
+        u","_s,
+        u"\t"_s,
+        u"\n"_s,
+        u"á"_s,
+        u"ñ"_s,
+        u"Ü"_s,
+        u"e\u0301"_s,
+        u"\u0301"_s,
+        u"\U0001F600"_s,
+        u"\U0001F469\u200D\U0001F4BB"_s,
+        u"ع"_s,
+        u"ש"_s,
+        u"\u200F"_s,
+        u"中"_s,
+        u"\uFFFD"_s,
+        u"<b>"_s,
+        u"%1"_s,
     };
     const int pieces = choose.below(maxLength + 1);
     QString text;
@@ -92,19 +121,22 @@ inline QString randomAnswer(Choices& choose)
 inline Event randomEvent(Choices& choose)
 {
     static const std::array namedKeys {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                                       Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
-                                       Qt::Key_Home, Qt::Key_End, Qt::Key_Tab, Qt::Key_Escape};
+        Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Home, Qt::Key_End, Qt::Key_Tab,
+        Qt::Key_Escape};
     Event event;
     // Keys and text come most often, as from a child at the keyboard.
     const int roll = choose.below(40);
-    event.kind = roll < 14 ? EventKind::Key : roll < 26 ? EventKind::Type : EventKind(choose.below(int(EventKind::Count)));
+    event.kind = roll < 14 ? EventKind::Key
+        : roll < 26        ? EventKind::Type
+                           : EventKind(choose.below(int(EventKind::Count)));
     switch (event.kind) {
     case EventKind::Key:
         event.key = namedKeys[std::size_t(choose.below(int(namedKeys.size())))];
         event.shift = choose.below(3) == 0;
         break;
     case EventKind::Type:
-        event.text = choose.below(3) ? QString(QChar(u' ' + choose.below(95))) : randomText(choose, 1);
+        event.text
+            = choose.below(3) ? QString(QChar(u' ' + choose.below(95))) : randomText(choose, 1);
         if (event.text.isEmpty())
             event.text = u"7"_s;
         break;
@@ -150,7 +182,8 @@ inline QString describe(const Event& event)
     };
     switch (event.kind) {
     case EventKind::Key:
-        return u"key %1%2"_s.arg(event.shift ? u"Shift+"_s : QString()).arg(QKeySequence(event.key).toString());
+        return u"key %1%2"_s.arg(event.shift ? u"Shift+"_s : QString())
+            .arg(QKeySequence(event.key).toString());
     case EventKind::Type:
         return u"type "_s + shown(event.text);
     case EventKind::Paste:
@@ -161,8 +194,11 @@ inline QString describe(const Event& event)
         QStringList answers;
         for (const QString& answer : event.answers)
             answers << shown(answer);
-        return u"click Empezar/Terminar (answers %1; draws %2, %3; clock %4)"_s.arg(answers.join(u", "))
-            .arg(event.random1).arg(event.random2).arg(event.clock, 0, 'f', 3);
+        return u"click Empezar/Terminar (answers %1; draws %2, %3; clock %4)"_s
+            .arg(answers.join(u", "))
+            .arg(event.random1)
+            .arg(event.random2)
+            .arg(event.clock, 0, 'f', 3);
     }
     case EventKind::ClickHelp:
         return u"click ?"_s;
@@ -213,7 +249,8 @@ inline void writeRightRow(Form1& form, int r)
         QTest::keyClick(const_cast<Cell*>(cell), Qt::Key_End);
         QTest::keyClick(const_cast<Cell*>(cell), Qt::Key_Backspace);
     }
-    const QString expected = r == 7 ? form.Label3->caption() : expectedValueLabel(form, r)->caption();
+    const QString expected
+        = r == 7 ? form.Label3->caption() : expectedValueLabel(form, r)->caption();
     clickAt(form, units, units->rect().center());
     for (auto digit = expected.crbegin(); digit != expected.crend(); ++digit)
         if (QWidget* target = QApplication::focusWidget())
@@ -226,7 +263,8 @@ inline void apply(Window& window, const Event& event)
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
     switch (event.kind) {
     case EventKind::Key:
-        QTest::keyClick(target, Qt::Key(event.key), event.shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(
+            target, Qt::Key(event.key), event.shift ? Qt::ShiftModifier : Qt::NoModifier);
         break;
     case EventKind::Type:
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, event.text, Qt::NoModifier);
@@ -254,7 +292,8 @@ inline void apply(Window& window, const Event& event)
     case EventKind::ClickPanel: {
         // Only the part of the panel inside the window can be clicked.
         const int width = std::min(form.Picture1->width(), form.width() - form.Picture1->x());
-        clickAt(form, form.Picture1, {event.value % width, (event.value / 256) % form.Picture1->height()});
+        clickAt(form, form.Picture1,
+            {event.value % width, (event.value / 256) % form.Picture1->height()});
         break;
     }
     case EventKind::WriteRightRow:
@@ -320,8 +359,8 @@ using ExtraInvariant = std::function<QString(const Form1&)>;
 
 // Runs the events in a fresh window; returns the index of the first event after which an
 // invariant (or the extra one) breaks, and what broke; -1 when none does.
-inline int firstFailure(const QList<Event>& events, QString* broken = nullptr,
-                        const ExtraInvariant& extra = {})
+inline int firstFailure(
+    const QList<Event>& events, QString* broken = nullptr, const ExtraInvariant& extra = {})
 {
     Window window;
     if (!window.open())
@@ -329,7 +368,7 @@ inline int firstFailure(const QList<Event>& events, QString* broken = nullptr,
     for (int k = 0; k < events.size(); ++k) {
         const int linesBefore = window->List1->lineCount();
         const bool terminar = (events[k].kind == EventKind::ClickButton
-                               || events[k].kind == EventKind::WriteRightRow)
+                                  || events[k].kind == EventKind::WriteRightRow)
             && window->Command2->isShown();
         apply(window, events[k]);
         QString what = brokenInvariant(*window);
@@ -338,8 +377,11 @@ inline int firstFailure(const QList<Event>& events, QString* broken = nullptr,
         // Only "Terminar" adds lines: exactly one when it ends the exercise.
         const int expected = terminar && window->Command1->isShown() ? 1 : 0;
         if (what.isEmpty() && window->List1->lineCount() - linesBefore != expected)
-            what = u"%1 lines added where %2 were due"_s.arg(window->List1->lineCount() - linesBefore).arg(expected);
-        if (what.isEmpty() && expected == 1 && !(window->Label14->isShown() && window->Label14->caption() == u"BIEN"))
+            what = u"%1 lines added where %2 were due"_s
+                       .arg(window->List1->lineCount() - linesBefore)
+                       .arg(expected);
+        if (what.isEmpty() && expected == 1
+            && !(window->Label14->isShown() && window->Label14->caption() == u"BIEN"))
             what = u"a finished exercise without \"BIEN\" on the page"_s;
         if (!what.isEmpty()) {
             if (broken)

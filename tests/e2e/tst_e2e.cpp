@@ -30,8 +30,8 @@ bool xdotool(const QStringList& arguments)
 bool click(const QWidget* widget, QPoint local)
 {
     const QPoint at = widget->mapToGlobal(local);
-    return xdotool({u"mousemove"_s, QString::number(at.x()), QString::number(at.y()),
-                    u"click"_s, u"1"_s});
+    return xdotool(
+        {u"mousemove"_s, QString::number(at.x()), QString::number(at.y()), u"click"_s, u"1"_s});
 }
 
 bool click(const QWidget* widget)
@@ -109,9 +109,9 @@ private:
             echo = dialog->textEchoMode();
             // With no window manager the keyboard follows the pointer: put it on the dialog.
             const QPoint centre = dialog->mapToGlobal(dialog->rect().center());
-            typist_.start(u"xdotool"_s, {u"mousemove"_s, QString::number(centre.x()),
-                                          QString::number(centre.y()), u"type"_s, u"--delay"_s,
-                                          u"40"_s, answer_});
+            typist_.start(u"xdotool"_s,
+                {u"mousemove"_s, QString::number(centre.x()), QString::number(centre.y()),
+                    u"type"_s, u"--delay"_s, u"40"_s, answer_});
             typing_ = true;
         } else if (dialog->textValue() == answer_) {
             timer_.stop();
@@ -222,7 +222,8 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
     QCOMPARE(marks(form), u"TTT...T"_s);
     QCOMPARE(form.List1->count(), 2);
     const QRegularExpression line(u"^7 Abcd       09 \\(3-3\\) \\d+ s$"_s);
-    QVERIFY2(line.match(form.List1->item(1)->text()).hasMatch(), qPrintable(form.List1->item(1)->text()));
+    QVERIFY2(line.match(form.List1->item(1)->text()).hasMatch(),
+        qPrintable(form.List1->item(1)->text()));
     QVERIFY(form.Command1->isVisible());
 
     // The teacher: the verdict, the masked access-code dialog, the panel, and a click

@@ -1,0 +1,130 @@
+// What a screen reader is told: Spanish names for the controls a pupil uses, right and
+// wrong in words, and nothing of the hidden panel while it is hidden.
+#include "harness.h"
+
+#include <QAccessible>
+
+using namespace pizarrin;
+using namespace pizarrin::testing;
+
+namespace {
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// Every text of every node of the accessibility tree below `node`.
+void collectTexts(QAccessibleInterface* node, QStringList& texts, int depth = 0)
+{
+    if (!node || depth > 20)
+        return;
+    for (auto kind :
+        {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+        if (const QString text = node->text(kind); !text.isEmpty())
+            texts << text;
+    for (int k = 0; k < node->childCount(); ++k)
+        collectTexts(node->child(k), texts, depth + 1);
+}
+
+QStringList treeTexts(Form1& form)
+{
+    QStringList texts;
+    collectTexts(QAccessible::queryAccessibleInterface(&form), texts);
+    return texts;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namesControlsInSpanish_data();
+    void namesControlsInSpanish();
+    void saysRightAndWrongInWords();
+    void hiddenPanelValuesStayHidden();
+    void tabNeverReachesThePanel();
+};
+
+void TestAccessibility::namesControlsInSpanish_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("row 1 units") << u"Text1(0)"_s << u"Fila 1, unidades"_s;
+    QTest::newRow("row 2 first cell is the tens") << u"Text2(0)"_s << u"Fila 2, decenas"_s;
+    QTest::newRow("row 3 cell 2") << u"Text3(2)"_s << u"Fila 3, decenas de millar"_s;
+    QTest::newRow("row 6 leftmost") << u"Text6(6)"_s << u"Fila 6, centenas de millar de millón"_s;
+    QTest::newRow("product units") << u"Text7(0)"_s << u"Producto, unidades"_s;
+    QTest::newRow("product leftmost") << u"Text7(12)"_s << u"Producto, unidades de billón"_s;
+    QTest::newRow("first bar") << u"HScroll1"_s << u"Cifras del primer factor"_s;
+    QTest::newRow("second bar") << u"HScroll2"_s << u"Cifras del segundo factor"_s;
+    QTest::newRow("start") << u"Command1"_s << u"Empezar"_s;
+    QTest::newRow("finish") << u"Command2"_s << u"Terminar"_s;
+    QTest::newRow("help") << u"Command3"_s << u"Ayuda"_s;
+    QTest::newRow("results") << u"List1"_s << u"Resultados"_s;
+    QTest::newRow("grade") << u"Label16"_s << u"10"_s;
+}
+
+void TestAccessibility::namesControlsInSpanish()
+{
+    QFETCH(QString, control);
+    Window window;
+    QVERIFY(window.open());
+    QTEST(accessibleName(window->findChild<QWidget*>(control)), "name");
+}
+
+void TestAccessibility::saysRightAndWrongInWords()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(512, 407);
+    fill(*window, {u"Text1(0):4853"_s, u"Text3(0):4802"_s, u"Text7(0):483802"_s});
+    window.finish();
+    QCOMPARE(accessibleName(window->Image1[0]), u"Fila 1: bien"_s);
+    QCOMPARE(accessibleName(window->Image1[2]), u"Fila 3: mal"_s);
+    QCOMPARE(accessibleName(window->Image1[6]), u"Producto: bien"_s);
+    QCOMPARE(accessibleName(window->Label14), u"MAL"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->Label14)->text(QAccessible::Description),
+        u"Corrección"_s);
+    // Once the verdict has left the page it says nothing.
+    window->Label14->hide();
+    QCOMPARE(accessibleName(window->Label14), QString());
+}
+
+void TestAccessibility::hiddenPanelValuesStayHidden()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(512, 407);
+    window.finish();
+    const QStringList secrets {u"208384"_s, u"3584"_s, u"2048"_s};
+    for (const QString& text : treeTexts(*window))
+        for (const QString& secret : secrets)
+            QVERIFY2(!text.contains(secret), qPrintable(text));
+    QCOMPARE(accessibleName(window->Label3), QString());
+    QVERIFY(QAccessible::queryAccessibleInterface(window->Label3)->state().invisible);
+
+    // With the access code the panel reads like any other.
+    window.script->answers = {u"lapicero"_s};
+    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QVERIFY(window->Picture1->isShown());
+    QVERIFY(treeTexts(*window).contains(u"208384"_s));
+    QCOMPARE(accessibleName(window->Label3), u"208384"_s);
+}
+
+void TestAccessibility::tabNeverReachesThePanel()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(512, 407);
+    for (int k = 0; k < 120; ++k) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QVERIFY(!window->Picture1->isAncestorOf(focused()));
+    }
+    for (const QWidget* widget : window->findChildren<QWidget*>())
+        QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
