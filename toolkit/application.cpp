@@ -2,10 +2,18 @@
 
 #include <QIcon>
 
+// The resource lives in a static library: this reference keeps the linker from
+// dropping it. Q_INIT_RESOURCE must stand outside any namespace.
+static void initialiseIconResource()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
 namespace pizarrin {
 
 QIcon applicationIcon()
 {
+    initialiseIconResource();
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/pizarrin/icons/org.pizarrin.Pizarrin-%1.png").arg(size),

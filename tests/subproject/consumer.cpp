@@ -11,6 +11,6 @@ int main(int argc, char* argv[])
     pizarrin::Form1 form(pizarrin::Platform::system());
     const auto* cell = form.findChild<QLineEdit*>(QStringLiteral("Text3(4)"));
     const bool found = cell && cell->property("leftTwips").toInt() == 2770
-        && form.findChildren<QWidget*>().size() >= 137;
+        && form.findChildren<QWidget*>().size() >= 137 && !form.windowIcon().isNull();
     return found ? 0 : 1;
 }
