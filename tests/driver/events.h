@@ -357,6 +357,29 @@ inline QString brokenInvariant(const Form1& form)
 
 using ExtraInvariant = std::function<QString(const Form1&)>;
 
+// Applies one event and checks every invariant after it, the extra one included;
+// returns what broke, or "".
+inline QString applyAndCheck(Window& window, const Event& event, const ExtraInvariant& extra = {})
+{
+    const int linesBefore = window->List1->lineCount();
+    const bool terminar
+        = (event.kind == EventKind::ClickButton || event.kind == EventKind::WriteRightRow)
+        && window->Command2->isShown();
+    apply(window, event);
+    QString what = brokenInvariant(*window);
+    if (what.isEmpty() && extra)
+        what = extra(*window);
+    // Only "Terminar" adds lines: exactly one when it ends the exercise, with "BIEN".
+    const int added = window->List1->lineCount() - linesBefore;
+    const int expected = terminar && window->Command1->isShown() ? 1 : 0;
+    if (what.isEmpty() && added != expected)
+        what = u"%1 lines added where %2 were due"_s.arg(added).arg(expected);
+    if (what.isEmpty() && expected == 1
+        && !(window->Label14->isShown() && window->Label14->caption() == u"BIEN"))
+        what = u"a finished exercise without \"BIEN\" on the page"_s;
+    return what;
+}
+
 // Runs the events in a fresh window; returns the index of the first event after which an
 // invariant (or the extra one) breaks, and what broke; -1 when none does.
 inline int firstFailure(
@@ -366,24 +389,7 @@ inline int firstFailure(
     if (!window.open())
         qFatal("the window did not open");
     for (int k = 0; k < events.size(); ++k) {
-        const int linesBefore = window->List1->lineCount();
-        const bool terminar = (events[k].kind == EventKind::ClickButton
-                                  || events[k].kind == EventKind::WriteRightRow)
-            && window->Command2->isShown();
-        apply(window, events[k]);
-        QString what = brokenInvariant(*window);
-        if (what.isEmpty() && extra)
-            what = extra(*window);
-        // Only "Terminar" adds lines: exactly one when it ends the exercise.
-        const int expected = terminar && window->Command1->isShown() ? 1 : 0;
-        if (what.isEmpty() && window->List1->lineCount() - linesBefore != expected)
-            what = u"%1 lines added where %2 were due"_s
-                       .arg(window->List1->lineCount() - linesBefore)
-                       .arg(expected);
-        if (what.isEmpty() && expected == 1
-            && !(window->Label14->isShown() && window->Label14->caption() == u"BIEN"))
-            what = u"a finished exercise without \"BIEN\" on the page"_s;
-        if (!what.isEmpty()) {
+        if (const QString what = applyAndCheck(window, events[k], extra); !what.isEmpty()) {
             if (broken)
                 *broken = what;
             return k;
