@@ -18,6 +18,12 @@ int keyCode(const QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return KeyEnter;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
     case Qt::Key_Escape:
         return 27;
     case Qt::Key_PageUp:
