@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <limits>
 #include <optional>
 
 namespace pizarrin {
