@@ -176,24 +176,20 @@ void Form1::createControls()
                             .visible = false,
                             .description = u"Corrección"},
         Picture2);
-    Label18 = new Label({.name = u"Label18",
-                            .caption = u"6",
-                            .twips = {1380, 165, 345, 345},
-                            .back = windowBackground,
-                            .fore = windowText,
-                            .align = Align::Centre,
-                            .border = true,
-                            .visible = false},
-        Picture2);
-    Label19 = new Label({.name = u"Label19",
-                            .caption = u"3",
-                            .twips = {1335, 780, 345, 345},
-                            .back = windowBackground,
-                            .fore = windowText,
-                            .align = Align::Centre,
-                            .border = true,
-                            .visible = false},
-        Picture2);
+    // The two digit counts: hidden boxes, Label19 drawn as Label18.
+    LabelDesign digitCount {.name = u"Label18",
+        .caption = u"6",
+        .twips = {1380, 165, 345, 345},
+        .back = windowBackground,
+        .fore = windowText,
+        .align = Align::Centre,
+        .border = true,
+        .visible = false};
+    Label18 = new Label(digitCount, Picture2);
+    digitCount.name = u"Label19";
+    digitCount.caption = u"3";
+    digitCount.twips = {1335, 780, 345, 345};
+    Label19 = new Label(digitCount, Picture2);
     for (int k = 0; k < int(Label24.size()); ++k) {
         const QString name = indexed(u"Label24", k);
         Label24[k] = new Label({.name = name,

@@ -1,8 +1,7 @@
 // The whole program on a real X server: real platform services (but for the random
 // draws, so that the factors are known), driven by real X keystrokes and clicks sent by
 // a separate process, xdotool, through the XTEST extension. Run by run-under-xvfb.
-#include "app/form1.h"
-#include "grading/numeric_value.h"
+#include "../harness.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -128,14 +127,6 @@ private:
     QProcess typist_;
 };
 
-float drawFor(long long factor)
-{
-    long long n = factor;
-    while (n < 100000)
-        n *= 10;
-    return float((double(n - 100000) + 0.5) / 899999.0);
-}
-
 QString marks(const Form1& form)
 {
     QString shown;
@@ -156,7 +147,8 @@ private Q_SLOTS:
 void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
 {
     QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
-    auto draws = std::make_shared<QList<float>>(QList<float> {drawFor(512), drawFor(407)});
+    auto draws = std::make_shared<QList<float>>(
+        QList<float> {testing::randomFor(512, 3), testing::randomFor(407, 3)});
     Platform platform = Platform::system();
     platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
     Form1 form(platform);
