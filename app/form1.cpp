@@ -11,6 +11,7 @@
 #include "toolkit/application.h"
 
 #include <QCloseEvent>
+#include <QPalette>
 
 using namespace Qt::StringLiterals;
 
@@ -53,6 +54,8 @@ Form1::Form1(Platform platform, QWidget* parent)
     setWindowIcon(applicationIcon());
     installAccessibility();
     setFont(designFont({}));
+    // Every control inherits the design's colours, never the desktop's scheme.
+    setPalette(designPalette());
     applyColours(this, rgbColour(255, 255, 128), systemColour(SystemColour::WindowText), true);
 
     createControls();

@@ -26,6 +26,22 @@ bool bluish(QRgb pixel)
     return qBlue(pixel) > qRed(pixel) + 40 && qBlue(pixel) > qGreen(pixel) + 40;
 }
 
+// The runs of pixels that pass `inRun` along one pixel row or column: {start, width}.
+template <class Test> QList<QPoint> runs(const QImage& image, bool alongRow, int at, Test inRun)
+{
+    QList<QPoint> found;
+    const int length = alongRow ? image.width() : image.height();
+    for (int k = 0; k < length; ++k) {
+        if (!inRun(alongRow ? image.pixel(k, at) : image.pixel(at, k)))
+            continue;
+        if (!found.isEmpty() && found.last().x() + found.last().y() == k)
+            found.last().ry() += 1;
+        else
+            found.append({k, 1});
+    }
+    return found;
+}
+
 } // namespace
 
 class TestHiDpi : public QObject {
@@ -34,6 +50,7 @@ class TestHiDpi : public QObject {
 private Q_SLOTS:
     void scalesTheWholeWindow();
     void keepsEveryCellInsideItsSquare();
+    void drawsEvenRulingsAndOutlines();
     void fitsTextsInTheirControls();
     void drawsMarksAtTheScreensResolution();
 };
@@ -78,6 +95,42 @@ void TestHiDpi::keepsEveryCellInsideItsSquare()
             QVERIFY2(lineSeen, qPrintable(cell->objectName()));
         }
     }
+}
+
+void TestHiDpi::drawsEvenRulingsAndOutlines()
+{
+    Window window;
+    QVERIFY(window.open());
+    const qreal ratio = expectedRatio();
+    const int oneLogicalPixel = std::max(1, int(std::lround(ratio)));
+    const QImage page = window->Picture2->grab().toImage();
+    // A row below the last horizontal ruling crosses the 16 vertical ones; a column left
+    // of the scroll bars crosses the 9 horizontal ones. Each is one logical pixel, the
+    // same whole number of device pixels, and the squares differ by a device pixel at most.
+    const QList<QPoint> vertical = runs(page, true, int(372 * ratio), bluish);
+    const QList<QPoint> horizontal = runs(page, false, int(3 * ratio), bluish);
+    QCOMPARE(vertical.size(), 16);
+    QCOMPARE(horizontal.size(), 9);
+    for (const QList<QPoint>& rulings : {vertical, horizontal}) {
+        int narrowest = page.width();
+        int widest = 0;
+        for (int k = 0; k < rulings.size(); ++k) {
+            QCOMPARE(rulings[k].y(), oneLogicalPixel);
+            if (k > 0) {
+                narrowest = std::min(narrowest, rulings[k].x() - rulings[k - 1].x());
+                widest = std::max(widest, rulings[k].x() - rulings[k - 1].x());
+            }
+        }
+        QVERIFY2(widest - narrowest <= 1, qPrintable(u"%1 to %2"_s.arg(narrowest).arg(widest)));
+    }
+    // Across the first row of cells, every cell's left and right outline.
+    const int middle = int((window->Text1[3]->geometry().center().y()) * ratio);
+    const QRgb outline = window->Text1[3]->palette().color(QPalette::Mid).rgb();
+    const QList<QPoint> edges
+        = runs(page, true, middle, [outline](QRgb p) { return p == outline; });
+    QCOMPARE(edges.size(), 14);
+    for (const QPoint& edge : edges)
+        QCOMPARE(edge.y(), oneLogicalPixel);
 }
 
 void TestHiDpi::fitsTextsInTheirControls()

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QPalette>
 
 using namespace pizarrin;
 using namespace pizarrin::testing;
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void usesFixedPitchForTheResultsList();
     void scrollBarsPrepareThePage_data();
     void scrollBarsPrepareThePage();
+    void looksTheSameUnderAnyColourScheme_data();
+    void looksTheSameUnderAnyColourScheme();
 };
 
 void TestStartup::startsShowingOnlyTheDesignsVisibleControls_data()
@@ -232,6 +235,52 @@ void TestStartup::scrollBarsPrepareThePage()
         QCOMPARE(window->Label18->caption(), QString::number(firstMoves.last()));
     if (!secondMoves.isEmpty())
         QCOMPARE(window->Label19->caption(), QString::number(secondMoves.last()));
+}
+
+void TestStartup::looksTheSameUnderAnyColourScheme_data()
+{
+    QTest::addColumn<QPalette>("scheme");
+    // A dark desktop: light text on dark grey fields and buttons.
+    QPalette dark(QColor(0x32, 0x32, 0x32), QColor(0x32, 0x32, 0x32));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::Text, QColor(0xF0, 0xF0, 0xF0));
+    dark.setColor(QPalette::ButtonText, QColor(0xF0, 0xF0, 0xF0));
+    QTest::newRow("dark") << dark;
+    // A high-contrast inverse desktop: white and yellow on black.
+    QPalette contrast(Qt::black, Qt::black);
+    contrast.setColor(QPalette::WindowText, Qt::white);
+    contrast.setColor(QPalette::Text, Qt::yellow);
+    contrast.setColor(QPalette::ButtonText, Qt::white);
+    contrast.setColor(QPalette::Mid, Qt::black);
+    QTest::newRow("high contrast") << contrast;
+}
+
+void TestStartup::looksTheSameUnderAnyColourScheme()
+{
+    QFETCH(QPalette, scheme);
+    // At start-up, and with a digit typed into the first cell (the caret has moved on).
+    auto render = [](const Window& window) {
+        QList<QImage> frames {window->grab().toImage()};
+        QTest::mouseClick(window->Text1[0], Qt::LeftButton);
+        QTest::keyClick(focused(), '7');
+        frames << window->grab().toImage();
+        return frames;
+    };
+    const QPalette desktop = QApplication::palette();
+    Window light;
+    QVERIFY(light.open());
+    const QList<QImage> expected = render(light);
+    QApplication::setPalette(scheme);
+    Window changed;
+    QVERIFY(changed.open());
+    const QList<QImage> seen = render(changed);
+    // A window already open when the scheme changes keeps its look too.
+    const QImage relit = light->grab().toImage();
+    QApplication::setPalette(desktop);
+    QCOMPARE(seen.size(), expected.size());
+    for (int k = 0; k < seen.size(); ++k)
+        QVERIFY2(seen[k] == expected[k], qPrintable(u"frame %1 differs"_s.arg(k)));
+    QVERIFY(relit == light->grab().toImage());
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,10 +1,10 @@
 #include "toolkit/design.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
+#include <array>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -58,21 +58,27 @@ QFont::StyleHint styleHint(Face face)
     return QFont::SansSerif;
 }
 
-QColor resolve(Colour colour, const QPalette& palette)
+// The design's system colours are the classic light ones whatever the desktop's scheme:
+// around them the design fixes yellow, pale yellow and blue, so taking the window's
+// background or text from a dark or high-contrast scheme would hide the pupil's digits.
+constexpr QRgb classicWindowBackground = qRgb(255, 255, 255);
+constexpr QRgb classicWindowText = qRgb(0, 0, 0);
+constexpr QRgb classicButtonFace = qRgb(239, 239, 239);
+constexpr QRgb classicButtonText = qRgb(0, 0, 0);
+
+QRgb classic(SystemColour colour)
 {
-    if (!colour.isSystem)
-        return QColor::fromRgb(colour.rgb);
-    switch (colour.system) {
+    switch (colour) {
     case SystemColour::WindowBackground:
-        return palette.color(QPalette::Base);
+        return classicWindowBackground;
     case SystemColour::WindowText:
-        return palette.color(QPalette::Text);
+        return classicWindowText;
     case SystemColour::ButtonFace:
-        return palette.color(QPalette::Button);
+        return classicButtonFace;
     case SystemColour::ButtonText:
         break;
     }
-    return palette.color(QPalette::ButtonText);
+    return classicButtonText;
 }
 
 } // namespace
@@ -91,7 +97,49 @@ QFont designFont(const FontDesign& design)
 
 QColor resolvedColour(Colour colour)
 {
-    return resolve(colour, QApplication::palette());
+    return QColor::fromRgb(colour.isSystem ? classic(colour.system) : colour.rgb);
+}
+
+QPalette designPalette()
+{
+    // Qt's own light palette, the one a desktop without a colour scheme gets: the button
+    // face and text and the window's background and text are the classic values above,
+    // and the bevels, the cells' outline (mid) and the selection go with them.
+    struct Role {
+        QPalette::ColorRole role;
+        QRgb normal;
+        QRgb disabled;
+    };
+    static constexpr std::array<Role, 20> roles {{
+        {QPalette::WindowText, classicWindowText, 0xFFBEBEBE},
+        {QPalette::Button, classicButtonFace, classicButtonFace},
+        {QPalette::Light, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::Midlight, 0xFFCACACA, 0xFFCACACA},
+        {QPalette::Dark, 0xFF9F9F9F, 0xFFBEBEBE},
+        {QPalette::Mid, 0xFFB8B8B8, 0xFFB8B8B8},
+        {QPalette::Text, classicWindowText, 0xFFBEBEBE},
+        {QPalette::BrightText, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::ButtonText, classicButtonText, 0xFFBEBEBE},
+        {QPalette::Base, classicWindowBackground, classicButtonFace},
+        {QPalette::Window, classicButtonFace, classicButtonFace},
+        {QPalette::Shadow, 0xFF767676, 0xFFB1B1B1},
+        {QPalette::Highlight, 0xFF308CC6, 0xFF919191},
+        {QPalette::HighlightedText, 0xFFFFFFFF, 0xFFFFFFFF},
+        {QPalette::Link, 0xFF0000FF, 0xFF0000FF},
+        {QPalette::LinkVisited, 0xFFFF00FF, 0xFFFF00FF},
+        {QPalette::AlternateBase, 0xFFF7F7F7, 0xFFF7F7F7},
+        {QPalette::ToolTipBase, 0xFFFFFFDC, 0xFFFFFFDC},
+        {QPalette::ToolTipText, 0xFF000000, 0xFF000000},
+        {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+    }};
+    QPalette palette;
+    for (const Role& entry : roles) {
+        const QColor normal = QColor::fromRgba(entry.normal);
+        palette.setColor(QPalette::Active, entry.role, normal);
+        palette.setColor(QPalette::Inactive, entry.role, normal);
+        palette.setColor(QPalette::Disabled, entry.role, QColor::fromRgba(entry.disabled));
+    }
+    return palette;
 }
 
 void applyColours(QWidget* widget, Colour background, Colour text, bool opaque)

@@ -7,6 +7,7 @@
 
 class QColor;
 class QFont;
+class QPalette;
 class QWidget;
 
 namespace pizarrin {
@@ -43,8 +44,12 @@ enum class Align { Left, Centre, Right };
 // Sized in pixels at 96 dpi, so the window looks the same at any logical DPI.
 QFont designFont(const FontDesign& design);
 
-// The colour itself, system colours taken from the desktop's palette.
+// The colour itself; the system colours are the classic light ones on every desktop.
 QColor resolvedColour(Colour colour);
+
+// The palette every control of the window starts from: the classic light colours in
+// every role and every state, whatever the desktop's colour scheme.
+QPalette designPalette();
 
 // Sets the widget's background and text colours (background only painted if opaque).
 void applyColours(QWidget* widget, Colour background, Colour text, bool opaque);

@@ -1,5 +1,6 @@
 #include "toolkit/line.h"
 
+#include "toolkit/device_pixels.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>
@@ -62,8 +63,7 @@ void Line::paintEvent(QPaintEvent*)
     const QPoint from = QPoint(pixelsFromTwips(x1_), pixelsFromTwips(y1_)) - origin;
     const QPoint to = QPoint(pixelsFromTwips(x2_), pixelsFromTwips(y2_)) - origin;
     QPainter painter(this);
-    painter.setPen(QPen(colour_, widthPixels_, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from, to);
+    fillRuling(painter, from, to, widthPixels_, colour_);
 }
 
 } // namespace pizarrin

@@ -1,5 +1,7 @@
 #include "toolkit/shape.h"
 
+#include "toolkit/device_pixels.h"
+
 #include <QPainter>
 
 namespace pizarrin {
@@ -18,9 +20,7 @@ Shape::Shape(const ShapeDesign& design, QWidget* container)
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const qreal inset = outlinePixels_ / 2.0;
-    painter.setPen(QPen(outline_, outlinePixels_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    fillFrame(painter, rect(), outlinePixels_, outline_);
 }
 
 } // namespace pizarrin
