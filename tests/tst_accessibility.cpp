@@ -3,6 +3,9 @@
 #include "harness.h"
 
 #include <QAccessible>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 
 using namespace pizarrin;
 using namespace pizarrin::testing;
@@ -45,6 +48,9 @@ private Q_SLOTS:
     void saysRightAndWrongInWords();
     void hiddenPanelValuesStayHidden();
     void tabNeverReachesThePanel();
+    void operatesOnlyWhatIsOnView_data();
+    void operatesOnlyWhatIsOnView();
+    void reportsOnlyWhatThePupilSees();
 };
 
 void TestAccessibility::namesControlsInSpanish_data()
@@ -124,6 +130,75 @@ void TestAccessibility::tabNeverReachesThePanel()
     }
     for (const QWidget* widget : window->findChildren<QWidget*>())
         QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+}
+
+void TestAccessibility::operatesOnlyWhatIsOnView_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("duringExercise");
+    QTest::addColumn<bool>("onView");
+    QTest::newRow("Terminar before an exercise") << u"Command2"_s << false << false;
+    QTest::newRow("Empezar during an exercise") << u"Command1"_s << true << false;
+    QTest::newRow("Empezar before an exercise") << u"Command1"_s << false << true;
+    QTest::newRow("Terminar during an exercise") << u"Command2"_s << true << true;
+    QTest::newRow("help") << u"Command3"_s << false << true;
+    QTest::newRow("cell of a hidden row") << u"Text4(0)"_s << true << false;
+    QTest::newRow("cell of a shown row") << u"Text1(0)"_s << true << true;
+    QTest::newRow("bar during an exercise") << u"HScroll1"_s << true << false;
+    QTest::newRow("bar before an exercise") << u"HScroll2"_s << false << true;
+}
+
+void TestAccessibility::operatesOnlyWhatIsOnView()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, duringExercise);
+    QFETCH(bool, onView);
+    Window window;
+    QVERIFY(window.open());
+    if (duringExercise)
+        window.start(512, 407);
+    QWidget* widget = window->findChild<QWidget*>(control);
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(!node->state().invisible, onView);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(node->actionInterface()->actionNames().contains(
+                     QAccessibleActionInterface::pressAction()),
+            onView);
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE_WITH_TIMEOUT(clicks.size(), onView ? 1 : 0, 200);
+        QTest::qWait(20);
+        QCOMPARE(clicks.size(), onView ? 1 : 0);
+    } else if (auto* cell = qobject_cast<QLineEdit*>(widget)) {
+        node->editableTextInterface()->insertText(0, u"5"_s);
+        node->setText(QAccessible::Value, u"6"_s);
+        QCOMPARE(cell->text(), onView ? u"6"_s : QString());
+    } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+        const int before = bar->value();
+        node->valueInterface()->setCurrentValue(2);
+        node->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+        QCOMPARE(bar->value(), onView ? 3 : before);
+    }
+}
+
+void TestAccessibility::reportsOnlyWhatThePupilSees()
+{
+    Window window;
+    QVERIFY(window.open());
+    // The help text lies under the results list until "?" takes the list away.
+    QAccessibleInterface* help = QAccessible::queryAccessibleInterface(window->Label17);
+    QVERIFY(help->state().invisible);
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    QVERIFY(!help->state().invisible);
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+
+    // With the focus in a cell, nothing of the list claims it.
+    window.start(512, 407);
+    QCOMPARE(focused(), window->Text1[0]);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->List1);
+    for (int k = 0; k < list->childCount(); ++k)
+        QVERIFY(!list->child(k)->state().focused);
+    QVERIFY(QAccessible::queryAccessibleInterface(window->Text1[0])->state().focused);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void opensThePanelOnlyForTheExactCode();
     void aHiddenVerdictCannotBeClicked();
     void panelClosesOnlyOnItsFreeSurface();
+    void aPressReleasedElsewhereIsNoClick_data();
+    void aPressReleasedElsewhereIsNoClick();
     void panelStaysOpenAcrossANewExercise();
     void malLeavesThePageAfterTwoSeconds();
 };
@@ -109,6 +111,33 @@ void TestAuxiliary::panelClosesOnlyOnItsFreeSurface()
     QTest::mouseClick(
         window->Picture1, Qt::LeftButton, {}, QPoint(10, window->Picture1->height() - 10));
     QVERIFY(window->Picture1->isHidden());
+}
+
+void TestAuxiliary::aPressReleasedElsewhereIsNoClick_data()
+{
+    QTest::addColumn<bool>("onPanel");
+    QTest::newRow("verdict") << false;
+    QTest::newRow("panel") << true;
+}
+
+void TestAuxiliary::aPressReleasedElsewhereIsNoClick()
+{
+    QFETCH(bool, onPanel);
+    Window window;
+    QVERIFY(window.open());
+    window.start(512, 407);
+    window.finish();
+    window.script->answers = {u"lapicero"_s};
+    if (onPanel)
+        QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QWidget* target = onPanel ? static_cast<QWidget*>(window->Picture1) : window->Label14;
+    const int promptsBefore = int(window.script->prompts.size());
+    // Pressed on its free corner, released beyond its right edge: the pupil slid off it.
+    const QPoint inside(4, target->height() - 4);
+    QTest::mousePress(target, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(target->width() + 5, inside.y()));
+    QCOMPARE(int(window.script->prompts.size()), promptsBefore);
+    QCOMPARE(window->Picture1->isShown(), onPanel);
 }
 
 void TestAuxiliary::panelStaysOpenAcrossANewExercise()

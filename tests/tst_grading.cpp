@@ -104,6 +104,8 @@ void TestGrading::readsEachRowAsOneNumber()
     for (int k = 0; k < 6; ++k)
         QCOMPARE(window->Image1[k]->topTwips(), window->row(k + 1)[0]->topTwips());
     QCOMPARE(window->Image1[6]->topTwips(), window->Text7[0]->topTwips());
+    for (const Image* mark : window->Image1)
+        QCOMPARE(mark->leftTwips(), 5175);
     if (window->Text7[0]->isHidden())
         QCOMPARE(window->Image1[6]->pictureName(), QString());
 }
@@ -182,22 +184,27 @@ void TestGrading::lowersTheGradeDownToZero()
 void TestGrading::alignsTheResultsLineUnderTheHeader_data()
 {
     QTest::addColumn<QString>("pupil");
+    QTest::addColumn<float>("begin");
     QTest::addColumn<float>("end");
     QTest::addColumn<QString>("line");
-    QTest::newRow("short name") << u"7 Abcd"_s << 1095.9F << u"7 Abcd       10 (2-1) 95 s"_s;
+    QTest::newRow("short name") << u"7 Abcd"_s << 1000.5F << 1095.9F
+                                << u"7 Abcd       10 (2-1) 95 s"_s;
     QTest::newRow("twelve characters, four-digit time")
-        << u"Ana Martínez"_s << 2234.0F << u"Ana Martínez 10 (2-1) 1234 s"_s;
+        << u"Ana Martínez"_s << 1000.5F << 2234.0F << u"Ana Martínez 10 (2-1) 1234 s"_s;
     QTest::newRow("longer name is cut")
-        << u"Bartolomé de las Casas"_s << 1000.999F << u"Bartolomé de 10 (2-1) 0 s"_s;
+        << u"Bartolomé de las Casas"_s << 1000.5F << 1000.999F << u"Bartolomé de 10 (2-1) 0 s"_s;
+    QTest::newRow("the same whole second")
+        << u"7 Abcd"_s << 1000.0F << 1000.0F << u"7 Abcd       10 (2-1) 0 s"_s;
 }
 
 void TestGrading::alignsTheResultsLineUnderTheHeader()
 {
     QFETCH(QString, pupil);
+    QFETCH(float, begin);
     QFETCH(float, end);
     Window window;
     QVERIFY(window.open());
-    window.script->clock = 1000.5F;
+    window.script->clock = begin;
     window.start(35, 3, pupil);
     fill(*window, {u"Text1(0):501"_s});
     window.script->clock = end;

@@ -43,6 +43,7 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer_data()
         << QStringList {u"ABCDEFGHIJKe\u0301Z"_s} << u"ABCDEFGHIJKe\u0301"_s;
     QTest::newRow("emoji padded by characters")
         << QStringList {u"\U0001F600"_s} << u"\U0001F600"_s + QString(11, u' ');
+    QTest::newRow("markup shows as typed") << QStringList {u"<i>Ana</i>"_s} << u"<i>Ana</i>  "_s;
 }
 
 void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
@@ -53,6 +54,8 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
     QTest::mouseClick(window->Command1, Qt::LeftButton);
 
     QTEST(window->Label15->caption(), "pupil");
+    // Shown as typed: "<i>" is three characters on screen, never italics.
+    QCOMPARE(window->Label15->textFormat(), Qt::PlainText);
     QCOMPARE(window.script->prompts.size(), answers.size());
     for (const Prompt& prompt : window.script->prompts) {
         QCOMPARE(prompt.message, u"Entra tu número y nombre"_s);

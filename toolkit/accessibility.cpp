@@ -1,37 +1,59 @@
 #include "toolkit/accessibility.h"
 
+#include "toolkit/accessible_cell.h"
+#include "toolkit/button.h"
+#include "toolkit/cell.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
+#include "toolkit/scrollbar.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace pizarrin {
 
 namespace {
 
-// Shown to the pupil: the control and every container up to the window are shown.
-bool onView(const QWidget* widget)
+bool opaque(const QWidget* widget)
 {
-    return widget->isVisibleTo(widget->window()) && !widget->isHidden();
+    return widget->autoFillBackground() || qobject_cast<const QAbstractScrollArea*>(widget);
+}
+
+// A shown, opaque sibling drawn later than `widget` (so above it) that covers it wholly.
+bool covered(const QWidget* widget)
+{
+    const QWidget* container = widget->parentWidget();
+    if (!container)
+        return false;
+    const QObjectList& siblings = container->children();
+    for (qsizetype k = siblings.indexOf(widget) + 1; k < siblings.size(); ++k) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[k]);
+        if (above && !above->isHidden() && !above->isWindow() && opaque(above)
+            && above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
 }
 
 class LabelAccessible : public QAccessibleWidget {
 public:
     explicit LabelAccessible(Label* label)
         : QAccessibleWidget(label, QAccessible::StaticText)
+        , label_(label)
     {
     }
 
     QString text(QAccessible::Text kind) const override
     {
-        const auto* label = static_cast<const Label*>(widget());
-        if (!onView(label))
+        if (!onView(label_))
             return {};
         switch (kind) {
         case QAccessible::Name:
-            return label->caption();
+            return label_->caption();
         case QAccessible::Description:
-            return label->accessibleDescription();
+            return label_->accessibleDescription();
         default:
             break;
         }
@@ -41,9 +63,12 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = !onView(widget());
+        state.invisible = !onView(label_);
         return state;
     }
+
+private:
+    Label* label_;
 };
 
 class ImageAccessible : public QAccessibleWidget {
@@ -61,16 +86,155 @@ public:
     }
 };
 
-QAccessibleInterface* interfaceFor(const QString& className, QObject* object)
+// A command button: "Press" while it is on view and enabled, nothing otherwise.
+class ButtonAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(Button* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+        , button_(button)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && button_->accessibleName().isEmpty())
+            return button_->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = !onView(button_);
+        state.pressed = button_->isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!operable())
+            return {};
+        return {pressAction(), setFocusAction()};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (!operable())
+            return;
+        // Later, from the event loop: a press may open a modal prompt, and the screen
+        // reader waits for its answer until this returns. The button is asked again then.
+        if (action == pressAction())
+            QTimer::singleShot(0, button_, [button = button_] {
+                if (onView(button) && button->isEnabled())
+                    button->click();
+            });
+        else if (action == setFocusAction())
+            button_->setFocus(Qt::OtherFocusReason);
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    bool operable() const { return onView(button_) && button_->isEnabled(); }
+
+    Button* button_;
+};
+
+// A scroll bar: its value can be read always, and changed only while it is on view.
+class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ScrollBarAccessible(ScrollBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar)
+        , bar_(bar)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return QString::number(bar_->value());
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = !onView(bar_);
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!operable())
+            return {};
+        return {increaseAction(), decreaseAction(), setFocusAction()};
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (!operable())
+            return;
+        if (action == increaseAction())
+            bar_->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else if (action == decreaseAction())
+            bar_->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (action == setFocusAction())
+            bar_->setFocus(Qt::OtherFocusReason);
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    QVariant currentValue() const override { return bar_->value(); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        if (operable())
+            bar_->setValue(value.toInt());
+    }
+    QVariant maximumValue() const override { return bar_->maximum(); }
+    QVariant minimumValue() const override { return bar_->minimum(); }
+    QVariant minimumStepSize() const override { return bar_->singleStep(); }
+
+private:
+    bool operable() const { return onView(bar_) && bar_->isEnabled(); }
+
+    ScrollBar* bar_;
+};
+
+// The type of the object decides, whatever class name Qt asks about first.
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
-    if (className == QLatin1String("pizarrin::Label"))
-        return new LabelAccessible(static_cast<Label*>(object));
-    if (className == QLatin1String("pizarrin::Image"))
-        return new ImageAccessible(static_cast<Image*>(object));
+    if (auto* label = qobject_cast<Label*>(object))
+        return new LabelAccessible(label);
+    if (auto* image = qobject_cast<Image*>(object))
+        return new ImageAccessible(image);
+    if (auto* button = qobject_cast<Button*>(object))
+        return new ButtonAccessible(button);
+    if (auto* bar = qobject_cast<ScrollBar*>(object))
+        return new ScrollBarAccessible(bar);
+    if (auto* cell = qobject_cast<Cell*>(object))
+        return accessibleCell(cell);
     return nullptr;
 }
 
 } // namespace
+
+bool onView(const QWidget* widget)
+{
+    if (widget->isHidden() || !widget->isVisibleTo(widget->window()))
+        return false;
+    for (const QWidget* control = widget; control && !control->isWindow();
+         control = control->parentWidget())
+        if (covered(control))
+            return false;
+    return true;
+}
 
 void installAccessibility()
 {

@@ -2,6 +2,8 @@
 
 #include "toolkit/design.h"
 
+#include <QItemSelectionModel>
+
 namespace pizarrin {
 
 ListBox::ListBox(const ListBoxDesign& design, QWidget* container)
@@ -27,6 +29,12 @@ QString ListBox::line(int index) const
 {
     const QListWidgetItem* entry = item(index);
     return entry ? entry->text() : QString();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
 }
 
 } // namespace pizarrin

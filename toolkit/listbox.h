@@ -28,6 +28,11 @@ public:
     void appendLine(const QString& line);
     int lineCount() const { return count(); }
     QString line(int index) const;
+
+protected:
+    // The list's current line is where its keyboard focus would stand; screen readers
+    // take it for the focus, so it is let go when the focus goes elsewhere.
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 } // namespace pizarrin

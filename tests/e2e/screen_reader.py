@@ -1,0 +1,226 @@
+#!/usr/bin/python3
+"""A screen reader's view of the real program: an AT-SPI client (pyatspi) finds the
+window, reads the cells' names, presses hidden and shown buttons, writes into hidden and
+shown cells, plays a whole exercise with the factors it reads off the page, and checks
+that the values the pupil must not see are nowhere in the tree until the access code
+opens the panel. Run by run-with-atspi; exits non-zero on the first failure."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+DEADLINE = 20.0  # seconds; every wait ends
+PLACES = ["unidades", "decenas", "centenas", "unidades de millar", "decenas de millar",
+          "centenas de millar", "unidades de millón", "decenas de millón",
+          "centenas de millón", "unidades de millar de millón",
+          "decenas de millar de millón", "centenas de millar de millón", "unidades de billón"]
+
+
+def fail(message):
+    print("screen_reader: FAIL: " + message, flush=True)
+    sys.exit(1)
+
+
+def wait_for(what, probe):
+    end = time.monotonic() + DEADLINE
+    while time.monotonic() < end:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.2)
+    fail("gave up waiting for " + what)
+
+
+def application():
+    pyatspi.clearCache()
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "pizarrin":
+            return app
+    return None
+
+
+def nodes(root, depth=0):
+    """Every node below root, the root itself first."""
+    if root is None or depth > 12:
+        return
+    yield root
+    for k in range(root.childCount):
+        yield from nodes(root.getChildAtIndex(k), depth + 1)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find(app, name, role=None, only_showing=False):
+    for node in nodes(app):
+        if node.name == name and (role is None or node.getRoleName() == role):
+            if not only_showing or showing(node):
+                return node
+    return None
+
+
+def actions(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [action.getName(k) for k in range(action.nActions)]
+
+
+def press(node):
+    """What a screen reader's "activate" does: the first action, whether offered or not."""
+    try:
+        return node.queryAction().doAction(0)
+    except Exception:  # an action refused or not there at all
+        return False
+
+
+def text_of(node):
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
+def set_text(node, text):
+    try:
+        return node.queryEditableText().setTextContents(text)
+    except Exception:
+        return False
+
+
+def every_text(app):
+    texts = []
+    for node in nodes(app):
+        texts += [node.name or "", node.description or "", text_of(node)]
+    return [t for t in texts if t]
+
+
+def results(app):
+    lists = [n for n in nodes(app) if n.name == "Resultados"]
+    if not lists:
+        fail("no results list")
+    return [n.name for n in nodes(lists[0]) if n is not lists[0] and n.name]
+
+
+def verdict_showing(app):
+    return [n.name for n in nodes(app)
+            if n.getRoleName() == "label" and n.name in ("BIEN", "MAL") and showing(n)]
+
+
+def prompt(app):
+    for node in nodes(app):
+        if node.getRoleName() == "dialog" and showing(node):
+            return node
+    return None
+
+
+def answer_prompt(app, text):
+    dialog = wait_for("the prompt", lambda: prompt(app))
+    field = next((n for n in nodes(dialog) if n.getRoleName() in ("text", "password text")), None)
+    if field is None or not set_text(field, text):
+        fail("cannot write into the prompt")
+    buttons = [n for n in nodes(dialog) if n.getRoleName() == "push button"]
+    accept = next((b for b in buttons if b.name.replace("&", "") in ("OK", "Aceptar")), None)
+    if accept is None:
+        fail("the prompt has no accept button: " + str([b.name for b in buttons]))
+    accept.queryAction().doAction(0)
+    wait_for("the prompt to close", lambda: prompt(app) is None)
+
+
+def digits(app, description):
+    label = next((n for n in nodes(app) if n.description == description), None)
+    if label is None:
+        fail("no " + description)
+    return int("".join(c for c in label.name if c.isdigit()))
+
+
+def main():
+    app = wait_for("the program on the AT-SPI bus", application)
+    wait_for("the window", lambda: find(app, "Realiza la multiplicación"))
+
+    # The cells' names, as a screen reader reads them.
+    for name in ("Fila 2, decenas", "Producto, unidades"):
+        if find(app, name, "text") is None:
+            fail("no cell named " + name)
+
+    # "Terminar" is hidden at start-up: no action, and pressing it grades nothing.
+    terminar = find(app, "Terminar", "push button")
+    if actions(terminar):
+        fail("the hidden Terminar offers " + str(actions(terminar)))
+    press(terminar)
+    time.sleep(0.5)
+    if len(results(app)) != 1 or verdict_showing(app):
+        fail("pressing the hidden Terminar graded the page")
+
+    # A shown button works: "?" shows the help text in place of the list.
+    def help_text():
+        return next((n for n in nodes(app) if n.getRoleName() == "label"
+                     and n.description == "Ayuda" and showing(n)), None)
+    if help_text():
+        fail("the help text is reported showing under the results list")
+    press(find(app, "Ayuda", "push button"))
+    wait_for("the help text", help_text)
+    press(find(app, "Ayuda", "push button"))
+    wait_for("the list again", lambda: help_text() is None)
+
+    # "Empezar": the name prompt answered through its own accessible controls.
+    empezar = find(app, "Empezar", "push button")
+    if not press(empezar):
+        fail("the shown Empezar refused to be pressed")
+    answer_prompt(app, "7 Ana")
+    wait_for("the exercise", lambda: showing(find(app, "Terminar", "push button")))
+
+    # During the exercise "Empezar" is hidden: pressing it opens no prompt.
+    press(empezar)
+    time.sleep(0.5)
+    if prompt(app) is not None or actions(empezar):
+        fail("the hidden Empezar still works")
+
+    # With a three-digit second factor, row 4 is hidden: its cells cannot be written.
+    hidden_cell = find(app, "Fila 4, unidades de millar", "text")
+    set_text(hidden_cell, "5")
+    if showing(hidden_cell) or text_of(hidden_cell):
+        fail("a hidden cell took text")
+
+    # The whole exercise, with the factors read off the page.
+    first = digits(app, "Primer factor")
+    second = digits(app, "Segundo factor")
+    secrets = {str(first * second)}
+    for row, digit in enumerate(reversed(str(second)), start=1):
+        partial = first * int(digit)
+        if partial:
+            secrets.add(str(partial))
+        written = str(partial) if partial else "0"
+        for index, character in enumerate(reversed(written)):
+            cell = find(app, "Fila %d, %s" % (row, PLACES[index + row - 1]), "text", True)
+            if cell is None or not set_text(cell, character):
+                fail("cannot write row %d" % row)
+    for index, character in enumerate(reversed(str(first * second))):
+        if not set_text(find(app, "Producto, " + PLACES[index], "text", True), character):
+            fail("cannot write the product")
+    press(find(app, "Terminar", "push button"))
+    wait_for("BIEN", lambda: verdict_showing(app) == ["BIEN"])
+    if len(results(app)) != 2 or not results(app)[1].startswith("7 Ana"):
+        fail("no results line: " + str(results(app)))
+
+    # Nothing the pupil must not see is anywhere in the tree...
+    for text in every_text(app):
+        for secret in secrets:
+            if secret in text:
+                fail("the tree says %r before the access code" % text)
+    # ...until the teacher clicks the verdict and types the access code.
+    verdict = find(app, "BIEN", "label", True)
+    x, y, width, height = verdict.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
+                    "click", "1"], check=True, timeout=DEADLINE)
+    answer_prompt(app, "lapicero")
+    product = str(first * second)
+    wait_for("the panel", lambda: any(n.name == product and showing(n) for n in nodes(app)))
+    print("screen_reader: a whole exercise through AT-SPI; hidden controls refused", flush=True)
+
+
+if __name__ == "__main__":
+    main()
