@@ -50,6 +50,10 @@ Form1::Form1(Platform platform, QWidget* parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Realiza la multiplicación"_s);
+    // A window of fixed size offers no maximise button, on X11 and on Wayland alike.
+    if (isWindow())
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(pixelRect(clientArea).size());
     setWindowIcon(applicationIcon());
     installAccessibility();
@@ -61,6 +65,8 @@ Form1::Form1(Platform platform, QWidget* parent)
     createControls();
     setFocusOrder();
     connectEvents();
+    if (platform_.attachWindow)
+        platform_.attachWindow(this); // the prompts belong to this window
     List1->setFocus(Qt::OtherFocusReason);
     Form_Load(*this);
 }
@@ -119,6 +125,16 @@ void Form1::closeEvent(QCloseEvent* event)
     // Closing ends the program: nothing is saved and nothing is asked.
     closing_ = true;
     event->accept();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // Title bars that draw a maximise button whatever the window asks for (Qt's own
+    // decorations on Wayland) may still ask to maximise: a window of fixed size stays as
+    // it is, and the button does not even change its icon.
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    QWidget::changeEvent(event);
 }
 
 } // namespace pizarrin

@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("pizarrin"));
     QGuiApplication::setDesktopFileName(pizarrin::desktopFileName);
     QApplication::setWindowIcon(pizarrin::applicationIcon());
+    pizarrin::installQtTranslation(); // before the first window, for its menus too
     pizarrin::Form1 form(pizarrin::Platform::system());
     form.show();
     return QApplication::exec();

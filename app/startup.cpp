@@ -12,7 +12,7 @@ namespace {
 const QString resultsHeader = u"Nombre      Nota Dif. Tiempo"_s;
 
 const QString helpText
-    = u"Realizar la multiplicación igual que lo haríamos en un cuaderno. Elegir los digitos "
+    = u"Realizar la multiplicación igual que lo haríamos en un cuaderno. Elegir los dígitos "
       u"que queramos que tengan los factores desde las barras de la izquierda. Para empezar "
       u"pulsar sobre (Empezar). Cuando multipliquemos el cero poner cero o dejar vacío, "
       u"continuar normalmente. Para terminar pulsar (Terminar)."_s;

@@ -1,9 +1,14 @@
 // The real desktop services: the standard input box, the clock and the generator.
 #include "harness.h"
 
+#include "toolkit/application.h"
+
+#include <QContextMenuEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 
 using namespace pizarrin;
 using namespace pizarrin::testing;
@@ -16,6 +21,9 @@ struct DialogAnswer {
     QString label;
     QString preset;
     QLineEdit::EchoMode echo = QLineEdit::Normal;
+    QStringList buttons;
+    QWidget* owner = nullptr;
+    Qt::WindowFlags flags;
 };
 
 void answerNextDialog(DialogAnswer& seen, const QString& typed, bool accept)
@@ -24,12 +32,27 @@ void answerNextDialog(DialogAnswer& seen, const QString& typed, bool accept)
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return answerNextDialog(seen, typed, accept);
+        QStringList buttons;
+        for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+            buttons << button->text().remove(u'&');
         seen = {dialog->windowTitle(), dialog->labelText(), dialog->textValue(),
-            dialog->textEchoMode()};
+            dialog->textEchoMode(), buttons, dialog->parentWidget(), dialog->windowFlags()};
         auto* field = dialog->findChild<QLineEdit*>();
         QTest::keyClicks(field, typed);
         QTest::keyClick(field, accept ? Qt::Key_Return : Qt::Key_Escape);
     });
+}
+
+// Every entry of a menu: none of them may be Qt's English.
+bool speaksEnglish(const QMenu* menu)
+{
+    static const QStringList english {u"Undo"_s, u"Redo"_s, u"Cut"_s, u"Copy"_s, u"Paste"_s,
+        u"Delete"_s, u"Select All"_s, u"Scroll here"_s, u"Left edge"_s, u"Right edge"_s,
+        u"Page left"_s, u"Page right"_s, u"Scroll left"_s, u"Scroll right"_s};
+    for (const QAction* action : menu->actions())
+        if (english.contains(action->text().remove(u'&').section(u'\t', 0, 0)))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -40,6 +63,8 @@ class TestPlatform : public QObject {
 private Q_SLOTS:
     void inputBoxReturnsWhatWasTyped_data();
     void inputBoxReturnsWhatWasTyped();
+    void promptsBelongToTheWindowAndSpeakSpanish();
+    void menusSpeakSpanish();
     void randomStaysBelowOneAndRepeatsForOneSeed();
     void clockCountsSecondsSinceMidnight();
 };
@@ -70,6 +95,49 @@ void TestPlatform::inputBoxReturnsWhatWasTyped()
     QCOMPARE(seen.label, u"Entra tu número y nombre"_s);
     QCOMPARE(seen.preset, QString());
     QCOMPARE(seen.echo, secret ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+void TestPlatform::promptsBelongToTheWindowAndSpeakSpanish()
+{
+    QVERIFY(!installQtTranslation(u":/no/such/translation.qm"_s)); // a quiet fallback
+    QVERIFY(installQtTranslation());
+    // The real services, handed the window as the program hands them, and the window
+    // not active: the prompt still belongs to it.
+    Form1 form(Platform::system());
+    DialogAnswer seen;
+    answerNextDialog(seen, u"Ana"_s, true);
+    QCOMPARE(
+        form.platform().inputBox(u"Entra tu número y nombre"_s, u"ATENCIÓN"_s, false), u"Ana"_s);
+    QCOMPARE(seen.owner, &form);
+    QCOMPARE(seen.buttons, (QStringList {u"Aceptar"_s, u"Cancelar"_s}));
+    QVERIFY(!(seen.flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+void TestPlatform::menusSpeakSpanish()
+{
+    QVERIFY(installQtTranslation());
+    Window window;
+    QVERIFY(window.open());
+    // What a right click on a cell shows.
+    std::unique_ptr<QMenu> cellMenu(window->Text1[0]->createStandardContextMenu());
+    QVERIFY(!cellMenu->actions().isEmpty());
+    QVERIFY(!speaksEnglish(cellMenu.get()));
+    // A scroll bar builds its menu as it opens it: read it while it is open.
+    bool seen = false;
+    bool english = true;
+    QTimer::singleShot(0, qApp, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            seen = true;
+            english = speaksEnglish(menu);
+            menu->close();
+        }
+    });
+    QContextMenuEvent rightClick(
+        QContextMenuEvent::Mouse, QPoint(20, 5), window->HScroll1->mapToGlobal(QPoint(20, 5)));
+    QCoreApplication::sendEvent(window->HScroll1, &rightClick);
+    QVERIFY(seen);
+    QVERIFY(!english);
 }
 
 void TestPlatform::randomStaysBelowOneAndRepeatsForOneSeed()

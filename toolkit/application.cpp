@@ -1,12 +1,19 @@
 #include "toolkit/application.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QTranslator>
 
 // The resource lives in a static library: this reference keeps the linker from
 // dropping it. Q_INIT_RESOURCE must stand outside any namespace.
 static void initialiseIconResource()
 {
     Q_INIT_RESOURCE(icons);
+}
+
+static void initialiseTranslationResource()
+{
+    Q_INIT_RESOURCE(translations);
 }
 
 namespace pizarrin {
@@ -19,6 +26,17 @@ QIcon applicationIcon()
         icon.addFile(QStringLiteral(":/pizarrin/icons/org.pizarrin.Pizarrin-%1.png").arg(size),
             QSize(size, size));
     return icon;
+}
+
+bool installQtTranslation(const QString& file)
+{
+    initialiseTranslationResource();
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(file)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 } // namespace pizarrin

@@ -1,4 +1,5 @@
-// The application's identity on the desktop: its icon and its desktop file name.
+// The application's identity on the desktop: its icon, its desktop file name, and the
+// language of Qt's own texts.
 #pragma once
 
 #include <QString>
@@ -11,5 +12,13 @@ inline const QString desktopFileName = QStringLiteral("org.pizarrin.Pizarrin");
 
 // The icon in every size the project renders, from the program's own resources.
 QIcon applicationIcon();
+
+// Qt's own Spanish translation, compiled into the program.
+inline const QString qtSpanishTranslation = QStringLiteral(":/pizarrin/translations/qtbase_es.qm");
+
+// Makes Qt's standard texts (dialog buttons, edit and scroll-bar menus) Spanish, whatever
+// the desktop's language. Call it before the first window exists. Returns false, and
+// leaves Qt's defaults, when the translation is not there.
+bool installQtTranslation(const QString& file = qtSpanishTranslation);
 
 } // namespace pizarrin

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 namespace pizarrin {
 
 struct Platform {
@@ -14,6 +16,10 @@ struct Platform {
     std::function<float()> clock; // seconds since midnight, with fraction
     std::function<void(float)> seedRandom; // called once, from start-up, with the clock
     std::function<float()> random; // 0 <= r < 1
+    // Optional: the window hands itself over, so that the prompts belong to it (they open
+    // over it and are transient for it, whether or not it is active). Scripted services
+    // leave it empty.
+    std::function<void(QWidget* window)> attachWindow;
     static Platform system(); // the real desktop services
 };
 

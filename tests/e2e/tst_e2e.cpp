@@ -54,6 +54,19 @@ bool focusWindow(const QWidget* window)
     return xdotool({u"windowfocus"_s, QString::number(window->winId())});
 }
 
+// The window a dialog is transient for, read from the X server with xprop.
+WId transientForOf(WId dialog)
+{
+    QProcess xprop;
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(dialog), u"WM_TRANSIENT_FOR"_s});
+    if (!xprop.waitForFinished(deadline))
+        return 0;
+    const QString said = QString::fromLatin1(xprop.readAllStandardOutput());
+    const QRegularExpression id(u"window id # (0x[0-9a-fA-F]+)"_s);
+    const QRegularExpressionMatch match = id.match(said);
+    return match.hasMatch() ? WId(match.captured(1).toULongLong(nullptr, 16)) : 0;
+}
+
 QString focusName()
 {
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -84,6 +97,7 @@ public:
     }
 
     bool answered = false;
+    WId transientFor = 0; // as the X server has it (WM_TRANSIENT_FOR)
     QString title;
     QString label;
     QLineEdit::EchoMode echo = QLineEdit::Normal;
@@ -105,6 +119,7 @@ private:
         if (!typing_) {
             title = dialog->windowTitle();
             label = dialog->labelText();
+            transientFor = transientForOf(dialog->winId());
             echo = dialog->textEchoMode();
             // With no window manager the keyboard follows the pointer: put it on the dialog.
             const QPoint centre = dialog->mapToGlobal(dialog->rect().center());
@@ -172,6 +187,7 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
         QVERIFY(answerer.answered);
         QCOMPARE(answerer.title, u"ATENCIÓN"_s);
         QCOMPARE(answerer.label, u"Entra tu número y nombre"_s);
+        QCOMPARE(answerer.transientFor, form.winId());
         QCOMPARE(answerer.echo, QLineEdit::Normal);
     }
     QVERIFY(focusWindow(&form));
@@ -227,6 +243,7 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
         QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isVisible(), deadline);
         QCOMPARE(answerer.title, u"ATENCIÓN"_s);
         QCOMPARE(answerer.label, u"Clave:"_s);
+        QCOMPARE(answerer.transientFor, form.winId());
         QCOMPARE(answerer.echo, QLineEdit::Password);
     }
     QVERIFY(focusWindow(&form));
