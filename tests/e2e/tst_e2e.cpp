@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <utility>
 
 using namespace pizarrin;
 using namespace Qt::StringLiterals;
@@ -65,6 +66,21 @@ WId transientForOf(WId dialog)
     const QRegularExpression id(u"window id # (0x[0-9a-fA-F]+)"_s);
     const QRegularExpressionMatch match = id.match(said);
     return match.hasMatch() ? WId(match.captured(1).toULongLong(nullptr, 16)) : 0;
+}
+
+// What the window tells a window manager it may do and draw (_MOTIF_WM_HINTS): its
+// functions and its decorations, or -1 each when unreadable.
+std::pair<long, long> motifHints(WId window)
+{
+    QProcess xprop;
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window), u"_MOTIF_WM_HINTS"_s});
+    if (!xprop.waitForFinished(deadline))
+        return {-1, -1};
+    const QStringList fields
+        = QString::fromLatin1(xprop.readAllStandardOutput()).section(u'=', 1).split(u',');
+    if (fields.size() < 3)
+        return {-1, -1};
+    return {fields[1].trimmed().toLong(nullptr, 16), fields[2].trimmed().toLong(nullptr, 16)};
 }
 
 QString focusName()
@@ -171,6 +187,11 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form, deadline));
     QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"List1"_s, deadline);
+    // A window of fixed size: a window manager may not maximise it, nor offer to.
+    const auto [functions, decorations] = motifHints(form.winId());
+    QVERIFY(functions >= 0 && decorations >= 0);
+    QVERIFY(!(functions & 0x10)); // MWM_FUNC_MAXIMIZE
+    QVERIFY(!(decorations & 0x40)); // MWM_DECOR_MAXIMIZE
 
     // Three clicks on the left arrow of the first bar: 6 digits become 3.
     const QPoint leftArrow(6, form.HScroll1->height() / 2);
