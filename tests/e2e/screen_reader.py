@@ -25,7 +25,10 @@ def fail(message):
 def wait_for(what, probe):
     end = time.monotonic() + DEADLINE
     while time.monotonic() < end:
-        found = probe()
+        try:
+            found = probe()
+        except Exception:  # a node went away while the tree was read: look again
+            found = None
         if found:
             return found
         time.sleep(0.2)
@@ -41,12 +44,17 @@ def application():
 
 
 def nodes(root, depth=0):
-    """Every node below root, the root itself first."""
+    """Every node below root, the root itself first; a node that goes away while it is
+    read (a prompt closing) is passed over."""
     if root is None or depth > 12:
         return
+    try:
+        children = [root.getChildAtIndex(k) for k in range(root.childCount)]
+    except Exception:
+        return
     yield root
-    for k in range(root.childCount):
-        yield from nodes(root.getChildAtIndex(k), depth + 1)
+    for child in children:
+        yield from nodes(child, depth + 1)
 
 
 def showing(node):
@@ -166,6 +174,13 @@ def main():
     press(find(app, "Ayuda", "push button"))
     wait_for("the list again", lambda: help_text() is None)
 
+    # The first factor's digits chosen on its scroll bar: four question marks.
+    bar = find(app, "Cifras del primer factor", "scroll bar")
+    bar.queryValue().currentValue = 4
+    wait_for("four digits", lambda: next((n for n in nodes(app)
+                                           if n.description == "Primer factor"), None)
+             .name.count("?") == 4)
+
     # "Empezar": the name prompt answered through its own accessible controls.
     empezar = find(app, "Empezar", "push button")
     if not press(empezar):
@@ -178,6 +193,12 @@ def main():
     time.sleep(0.5)
     if prompt(app) is not None or actions(empezar):
         fail("the hidden Empezar still works")
+
+    # The scroll bars are hidden now: their values cannot be changed.
+    bar.queryValue().currentValue = 2
+    time.sleep(0.3)
+    if bar.queryValue().currentValue != 4:
+        fail("a hidden scroll bar took a value")
 
     # With a three-digit second factor, row 4 is hidden: its cells cannot be written.
     hidden_cell = find(app, "Fila 4, unidades de millar", "text")
