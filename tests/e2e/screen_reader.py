@@ -35,6 +35,21 @@ def wait_for(what, probe):
     fail("gave up waiting for " + what)
 
 
+def retrying(read):
+    """A read of the tree, done again when a node goes away under it (a prompt closing,
+    a list growing) until it completes or the deadline passes."""
+    def again(*args):
+        end = time.monotonic() + DEADLINE
+        while True:
+            try:
+                return read(*args)
+            except Exception:
+                if time.monotonic() > end:
+                    raise
+                time.sleep(0.2)
+    return again
+
+
 def application():
     pyatspi.clearCache()
     for app in pyatspi.Registry.getDesktop(0):
@@ -61,6 +76,7 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+@retrying
 def find(app, name, role=None, only_showing=False):
     for node in nodes(app):
         if node.name == name and (role is None or node.getRoleName() == role):
@@ -99,6 +115,7 @@ def set_text(node, text):
         return False
 
 
+@retrying
 def every_text(app):
     texts = []
     for node in nodes(app):
@@ -106,6 +123,7 @@ def every_text(app):
     return [t for t in texts if t]
 
 
+@retrying
 def results(app):
     lists = [n for n in nodes(app) if n.name == "Resultados"]
     if not lists:
@@ -113,11 +131,13 @@ def results(app):
     return [n.name for n in nodes(lists[0]) if n is not lists[0] and n.name]
 
 
+@retrying
 def verdict_showing(app):
     return [n.name for n in nodes(app)
             if n.getRoleName() == "label" and n.name in ("BIEN", "MAL") and showing(n)]
 
 
+@retrying
 def prompt(app):
     for node in nodes(app):
         if node.getRoleName() == "dialog" and showing(node):
@@ -138,6 +158,7 @@ def answer_prompt(app, text):
     wait_for("the prompt to close", lambda: prompt(app) is None)
 
 
+@retrying
 def digits(app, description):
     label = next((n for n in nodes(app) if n.description == description), None)
     if label is None:
@@ -148,6 +169,7 @@ def digits(app, description):
 def main():
     app = wait_for("the program on the AT-SPI bus", application)
     wait_for("the window", lambda: find(app, "Realiza la multiplicación"))
+    wait_for("the window's controls", lambda: find(app, "Ayuda", "push button", True))
 
     # The cells' names, as a screen reader reads them.
     for name in ("Fila 2, decenas", "Producto, unidades"):
