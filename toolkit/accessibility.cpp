@@ -1,6 +1,7 @@
 #include "toolkit/accessibility.h"
 
 #include "toolkit/accessible_cell.h"
+#include "toolkit/accessible_control.h"
 #include "toolkit/button.h"
 #include "toolkit/cell.h"
 #include "toolkit/image.h"
@@ -37,10 +38,10 @@ bool covered(const QWidget* widget)
     return false;
 }
 
-class LabelAccessible : public QAccessibleWidget {
+class LabelAccessible : public AccessibleControl {
 public:
     explicit LabelAccessible(Label* label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+        : AccessibleControl(label, QAccessible::StaticText)
         , label_(label)
     {
     }
@@ -58,13 +59,6 @@ public:
             break;
         }
         return {};
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = !onView(label_);
-        return state;
     }
 
 private:
@@ -87,10 +81,10 @@ public:
 };
 
 // A command button: "Press" while it is on view and enabled, nothing otherwise.
-class ButtonAccessible : public QAccessibleWidget {
+class ButtonAccessible : public AccessibleControl {
 public:
     explicit ButtonAccessible(Button* button)
-        : QAccessibleWidget(button, QAccessible::Button)
+        : AccessibleControl(button, QAccessible::Button)
         , button_(button)
     {
     }
@@ -104,8 +98,7 @@ public:
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = !onView(button_);
+        QAccessible::State state = AccessibleControl::state();
         state.pressed = button_->isDown();
         return state;
     }
@@ -132,19 +125,15 @@ public:
             button_->setFocus(Qt::OtherFocusReason);
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
 private:
-    bool operable() const { return onView(button_) && button_->isEnabled(); }
-
     Button* button_;
 };
 
 // A scroll bar: its value can be read always, and changed only while it is on view.
-class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+class ScrollBarAccessible : public AccessibleControl, public QAccessibleValueInterface {
 public:
     explicit ScrollBarAccessible(ScrollBar* bar)
-        : QAccessibleWidget(bar, QAccessible::ScrollBar)
+        : AccessibleControl(bar, QAccessible::ScrollBar)
         , bar_(bar)
     {
     }
@@ -161,13 +150,6 @@ public:
         if (kind == QAccessible::Value)
             return QString::number(bar_->value());
         return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = !onView(bar_);
-        return state;
     }
 
     QStringList actionNames() const override
@@ -189,8 +171,6 @@ public:
             bar_->setFocus(Qt::OtherFocusReason);
     }
 
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
     QVariant currentValue() const override { return bar_->value(); }
     void setCurrentValue(const QVariant& value) override
     {
@@ -202,8 +182,6 @@ public:
     QVariant minimumStepSize() const override { return bar_->singleStep(); }
 
 private:
-    bool operable() const { return onView(bar_) && bar_->isEnabled(); }
-
     ScrollBar* bar_;
 };
 

@@ -1,11 +1,10 @@
 #include "toolkit/accessible_cell.h"
 
-#include "toolkit/accessibility.h"
+#include "toolkit/accessible_control.h"
 #include "toolkit/cell.h"
 
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleTextInterface>
-#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -13,12 +12,12 @@ namespace pizarrin {
 
 namespace {
 
-class CellAccessible : public QAccessibleWidget,
+class CellAccessible : public AccessibleControl,
                        public QAccessibleTextInterface,
                        public QAccessibleEditableTextInterface {
 public:
     explicit CellAccessible(Cell* cell)
-        : QAccessibleWidget(cell, QAccessible::EditableText)
+        : AccessibleControl(cell, QAccessible::EditableText)
         , cell_(cell)
     {
     }
@@ -47,10 +46,9 @@ public:
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = !onView(cell_);
-        state.editable = onView(cell_);
-        state.readOnly = !onView(cell_);
+        QAccessible::State state = AccessibleControl::state();
+        state.editable = !state.invisible;
+        state.readOnly = state.invisible;
         state.selectableText = true;
         return state;
     }
@@ -141,7 +139,7 @@ public:
 private:
     void write(const QString& text)
     {
-        if (onView(cell_) && cell_->isEnabled())
+        if (operable())
             cell_->setText(text);
     }
 

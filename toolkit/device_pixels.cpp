@@ -14,10 +14,11 @@ int deviceWidth(qreal logical, qreal ratio)
     return std::max(1, static_cast<int>(std::lround(logical * ratio)));
 }
 
-// Fills a rectangle given in device pixels, whatever the painter's transformation.
-void fillDevice(QPainter& painter, const QRect& device, const QColor& colour)
+// Fills a rectangle given in device pixels: `toLogical` maps them back to the painter's
+// coordinates, which the painter maps onto exactly those pixels again.
+void fillDevice(
+    QPainter& painter, const QTransform& toLogical, const QRect& device, const QColor& colour)
 {
-    const QTransform toLogical = painter.deviceTransform().inverted();
     painter.fillRect(toLogical.mapRect(QRectF(device)), colour);
 }
 
@@ -54,12 +55,12 @@ void fillRuling(QPainter& painter, QPoint from, QPoint to, int logicalWidth, con
         const int left = nearest(std::min(start.x(), end.x()));
         const int right = nearest(std::max(start.x(), end.x()));
         const int top = nearest(start.y() - width / 2.0);
-        fillDevice(painter, QRect(left, top, right - left, width), colour);
+        fillDevice(painter, toDevice.inverted(), QRect(left, top, right - left, width), colour);
     } else {
         const int top = nearest(std::min(start.y(), end.y()));
         const int bottom = nearest(std::max(start.y(), end.y()));
         const int left = nearest(start.x() - width / 2.0);
-        fillDevice(painter, QRect(left, top, width, bottom - top), colour);
+        fillDevice(painter, toDevice.inverted(), QRect(left, top, width, bottom - top), colour);
     }
 }
 
@@ -75,10 +76,12 @@ void fillFrame(QPainter& painter, const QRect& rect, int logicalWidth, const QCo
     const int down = deviceWidth(logicalWidth, toDevice.m22());
     const int width = right - left;
     const int height = bottom - top;
-    fillDevice(painter, QRect(left, top, width, down), colour);
-    fillDevice(painter, QRect(left, bottom - down, width, down), colour);
-    fillDevice(painter, QRect(left, top + down, across, height - 2 * down), colour);
-    fillDevice(painter, QRect(right - across, top + down, across, height - 2 * down), colour);
+    const QTransform toLogical = toDevice.inverted();
+    fillDevice(painter, toLogical, QRect(left, top, width, down), colour);
+    fillDevice(painter, toLogical, QRect(left, bottom - down, width, down), colour);
+    fillDevice(painter, toLogical, QRect(left, top + down, across, height - 2 * down), colour);
+    fillDevice(
+        painter, toLogical, QRect(right - across, top + down, across, height - 2 * down), colour);
 }
 
 } // namespace pizarrin

@@ -27,7 +27,6 @@ QString askInputBox(QWidget* window, const QString& message, const QString& titl
     QPointer<QInputDialog> dialog = new QInputDialog(window, promptFlags);
     dialog->setWindowTitle(title);
     dialog->setLabelText(message);
-    dialog->setInputMode(QInputDialog::TextInput);
     dialog->setTextEchoMode(secret ? QLineEdit::Password : QLineEdit::Normal);
     // Where the program draws its own title bars (Qt's decorations on Wayland), the title
     // is centred, at 14 pixels, between the icon on the left and three buttons on the
