@@ -50,13 +50,22 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pizarrin.org")
+if(PIZARRIN_HOMEPAGE)
+    set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PIZARRIN_HOMEPAGE}")
+elseif(PIZARRIN_DEBIAN_PACKAGE)
+    # Software centres (AppStream 1.0, and lintian through it) want a home page.
+    message(FATAL_ERROR "The package needs a home page: configure with "
+                        "-DPIZARRIN_HOMEPAGE=https://... (where you publish it)")
+endif()
 set(CPACK_STRIP_FILES ON)
 # The Qt and C++ libraries come from the binary itself (dpkg-shlibdeps); the platform
 # plugins and the font faces the window uses in place of Times New Roman, MS Sans Serif
 # and Fixedsys are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Liberation 2 (Debian 13) dropped the narrow face of the multiplication sign; Debian
+# ships it on its own there, and Debian 12's Liberation still has it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-liberation, fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
 
 # The Debian changelog, kept in the repository and signed off by the maintainer above,
 # and the manual pages, compressed as Debian installs them.
