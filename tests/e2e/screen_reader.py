@@ -17,6 +17,15 @@ PLACES = ["unidades", "decenas", "centenas", "unidades de millar", "decenas de m
           "decenas de millar de millón", "centenas de millar de millón", "unidades de billón"]
 
 
+# Roles by pyatspi's constants, never by their names, which AT-SPI releases spell
+# differently ("push button" became "button"); a single-line field may be text or entry.
+BUTTON = (pyatspi.ROLE_PUSH_BUTTON,)
+TEXT = (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
+FIELD = TEXT + (pyatspi.ROLE_PASSWORD_TEXT,)
+LABEL = (pyatspi.ROLE_LABEL,)
+SCROLL_BAR = (pyatspi.ROLE_SCROLL_BAR,)
+
+
 def fail(message):
     print("screen_reader: FAIL: " + message, flush=True)
     sys.exit(1)
@@ -77,9 +86,9 @@ def showing(node):
 
 
 @retrying
-def find(app, name, role=None, only_showing=False):
+def find(app, name, roles=None, only_showing=False):
     for node in nodes(app):
-        if node.name == name and (role is None or node.getRoleName() == role):
+        if node.name == name and (roles is None or node.getRole() in roles):
             if not only_showing or showing(node):
                 return node
     return None
@@ -134,24 +143,24 @@ def results(app):
 @retrying
 def verdict_showing(app):
     return [n.name for n in nodes(app)
-            if n.getRoleName() == "label" and n.name in ("BIEN", "MAL") and showing(n)]
+            if n.getRole() in LABEL and n.name in ("BIEN", "MAL") and showing(n)]
 
 
 @retrying
 def prompt(app):
     for node in nodes(app):
-        if node.getRoleName() == "dialog" and showing(node):
+        if node.getRole() == pyatspi.ROLE_DIALOG and showing(node):
             return node
     return None
 
 
 def answer_prompt(app, text):
     dialog = wait_for("the prompt", lambda: prompt(app))
-    field = next((n for n in nodes(dialog) if n.getRoleName() in ("text", "password text")), None)
+    field = next((n for n in nodes(dialog) if n.getRole() in FIELD), None)
     if field is None or not set_text(field, text):
         fail("cannot write into the prompt")
     # Qt's own texts are Spanish whatever the desktop's language.
-    buttons = {n.name.replace("&", ""): n for n in nodes(dialog) if n.getRoleName() == "push button"}
+    buttons = {n.name.replace("&", ""): n for n in nodes(dialog) if n.getRole() in BUTTON}
     if sorted(buttons) != ["Aceptar", "Cancelar"]:
         fail("the prompt's buttons are " + str(sorted(buttons)))
     buttons["Aceptar"].queryAction().doAction(0)
@@ -169,15 +178,15 @@ def digits(app, description):
 def main():
     app = wait_for("the program on the AT-SPI bus", application)
     wait_for("the window", lambda: find(app, "Realiza la multiplicación"))
-    wait_for("the window's controls", lambda: find(app, "Ayuda", "push button", True))
+    wait_for("the window's controls", lambda: find(app, "Ayuda", BUTTON, True))
 
     # The cells' names, as a screen reader reads them.
     for name in ("Fila 2, decenas", "Producto, unidades"):
-        if find(app, name, "text") is None:
+        if find(app, name, TEXT) is None:
             fail("no cell named " + name)
 
     # "Terminar" is hidden at start-up: no action, and pressing it grades nothing.
-    terminar = find(app, "Terminar", "push button")
+    terminar = find(app, "Terminar", BUTTON)
     if actions(terminar):
         fail("the hidden Terminar offers " + str(actions(terminar)))
     press(terminar)
@@ -187,28 +196,28 @@ def main():
 
     # A shown button works: "?" shows the help text in place of the list.
     def help_text():
-        return next((n for n in nodes(app) if n.getRoleName() == "label"
+        return next((n for n in nodes(app) if n.getRole() in LABEL
                      and n.description == "Ayuda" and showing(n)), None)
     if help_text():
         fail("the help text is reported showing under the results list")
-    press(find(app, "Ayuda", "push button"))
+    press(find(app, "Ayuda", BUTTON))
     wait_for("the help text", help_text)
-    press(find(app, "Ayuda", "push button"))
+    press(find(app, "Ayuda", BUTTON))
     wait_for("the list again", lambda: help_text() is None)
 
     # The first factor's digits chosen on its scroll bar: four question marks.
-    bar = find(app, "Cifras del primer factor", "scroll bar")
+    bar = find(app, "Cifras del primer factor", SCROLL_BAR)
     bar.queryValue().currentValue = 4
     wait_for("four digits", lambda: next((n for n in nodes(app)
                                            if n.description == "Primer factor"), None)
              .name.count("?") == 4)
 
     # "Empezar": the name prompt answered through its own accessible controls.
-    empezar = find(app, "Empezar", "push button")
+    empezar = find(app, "Empezar", BUTTON)
     if not press(empezar):
         fail("the shown Empezar refused to be pressed")
     answer_prompt(app, "7 Ana")
-    wait_for("the exercise", lambda: showing(find(app, "Terminar", "push button")))
+    wait_for("the exercise", lambda: showing(find(app, "Terminar", BUTTON)))
 
     # During the exercise "Empezar" is hidden: pressing it opens no prompt.
     press(empezar)
@@ -223,7 +232,7 @@ def main():
         fail("a hidden scroll bar took a value")
 
     # With a three-digit second factor, row 4 is hidden: its cells cannot be written.
-    hidden_cell = find(app, "Fila 4, unidades de millar", "text")
+    hidden_cell = find(app, "Fila 4, unidades de millar", TEXT)
     set_text(hidden_cell, "5")
     if showing(hidden_cell) or text_of(hidden_cell):
         fail("a hidden cell took text")
@@ -238,16 +247,16 @@ def main():
             secrets.add(str(partial))
         written = str(partial) if partial else "0"
         for index, character in enumerate(reversed(written)):
-            cell = find(app, "Fila %d, %s" % (row, PLACES[index + row - 1]), "text", True)
+            cell = find(app, "Fila %d, %s" % (row, PLACES[index + row - 1]), TEXT, True)
             if cell is None or not set_text(cell, character):
                 fail("cannot write row %d of %d x %d" % (row, first, second))
     # A second factor such as 300 puts its one partial product on the first line, which
     # is already the product: there is no product row then.
-    if find(app, "Producto, unidades", "text", True) is not None:
+    if find(app, "Producto, unidades", TEXT, True) is not None:
         for index, character in enumerate(reversed(str(first * second))):
-            if not set_text(find(app, "Producto, " + PLACES[index], "text", True), character):
+            if not set_text(find(app, "Producto, " + PLACES[index], TEXT, True), character):
                 fail("cannot write the product of %d x %d" % (first, second))
-    press(find(app, "Terminar", "push button"))
+    press(find(app, "Terminar", BUTTON))
     wait_for("BIEN for %d x %d" % (first, second), lambda: verdict_showing(app) == ["BIEN"])
     if len(results(app)) != 2 or not results(app)[1].startswith("7 Ana"):
         fail("no results line: " + str(results(app)))
@@ -258,7 +267,7 @@ def main():
             if secret in text:
                 fail("the tree says %r before the access code" % text)
     # ...until the teacher clicks the verdict and types the access code.
-    verdict = find(app, "BIEN", "label", True)
+    verdict = find(app, "BIEN", LABEL, True)
     x, y, width, height = verdict.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
                     "click", "1"], check=True, timeout=DEADLINE)
