@@ -151,6 +151,22 @@ void TestHiDpi::fitsTextsInTheirControls()
         QVERIFY2(fits(label, label->caption()), qPrintable(label->objectName()));
     QVERIFY(fits(window->Text1[0], u"8"_s));
     QVERIFY(fits(window->Command1, window->Command1->text()));
+    // The multiplication sign stands low beside the second factor, its foot at or below
+    // the digits' foot, whichever line metrics the installed version of its face asks for.
+    const qreal ratio = expectedRatio();
+    const QImage page = window->Picture2->grab().toImage();
+    auto foot = [&](const QWidget* label) {
+        const QRect box = label->geometry();
+        int lowest = -1;
+        for (int y = qRound(box.top() * ratio); y < qRound(box.bottom() * ratio); ++y)
+            for (int x = qRound(box.left() * ratio); x < qRound(box.right() * ratio); ++x)
+                if (QColor(page.pixel(x, y)).value() < 100)
+                    lowest = y;
+        return lowest;
+    };
+    QVERIFY2(foot(window->Label23) >= foot(window->Label13),
+        qPrintable(
+            u"x at %1, digits at %2"_s.arg(foot(window->Label23)).arg(foot(window->Label13))));
     const QFontMetrics list(window->List1->font());
     QVERIFY(list.horizontalAdvance(u"12 Bartolomé 10 (6-6) 86399 s"_s)
         < window->List1->viewport()->width());

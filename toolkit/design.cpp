@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QRawFont>
 #include <QWidget>
+#include <QtEndian>
 #include <array>
 #include <cmath>
 
@@ -93,6 +95,25 @@ QFont designFont(const FontDesign& design)
     font.setBold(design.bold);
     font.setItalic(design.italic);
     return font;
+}
+
+int typographicLift(const QFont& font)
+{
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.fontTable("OS/2");
+    const QByteArray hhea = raw.fontTable("hhea");
+    constexpr int fsSelection = 62;
+    constexpr int typoAscender = 68;
+    constexpr int hheaAscender = 4;
+    constexpr quint16 useTypoMetrics = 1 << 7;
+    if (os2.size() < typoAscender + 2 || hhea.size() < hheaAscender + 2 || raw.unitsPerEm() <= 0)
+        return 0;
+    if (!(qFromBigEndian<quint16>(os2.constData() + fsSelection) & useTypoMetrics))
+        return 0;
+    const int difference = qFromBigEndian<qint16>(hhea.constData() + hheaAscender)
+        - qFromBigEndian<qint16>(os2.constData() + typoAscender);
+    return std::max(
+        0, static_cast<int>(std::lround(difference * raw.pixelSize() / raw.unitsPerEm())));
 }
 
 QColor resolvedColour(Colour colour)

@@ -44,6 +44,11 @@ enum class Align { Left, Centre, Right };
 // Sized in pixels at 96 dpi, so the window looks the same at any logical DPI.
 QFont designFont(const FontDesign& design);
 
+// How many pixels higher the font's text stands than its classic (hhea) ascent puts it:
+// a face that asks for its typographic line metrics (OS/2 USE_TYPO_METRICS) gets a
+// smaller ascent from Qt. Debian 13's Liberation Sans Narrow asks, Debian 12's does not.
+int typographicLift(const QFont& font);
+
 // The colour itself; the system colours are the classic light ones on every desktop.
 QColor resolvedColour(Colour colour);
 

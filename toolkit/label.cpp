@@ -29,6 +29,9 @@ Label::Label(const LabelDesign& design, QWidget* container)
     setWordWrap(true);
     setAlignment(qtAlignment(design.align));
     setFont(designFont(design.font));
+    // The text stands where the face's classic ascent puts it, whichever line metrics
+    // the installed version of the face asks for.
+    setContentsMargins(0, typographicLift(font()), 0, 0);
     applyColours(this, design.back, design.fore, !design.transparent);
     if (design.border)
         setFrameStyle(QFrame::Box | QFrame::Plain);
