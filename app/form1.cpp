@@ -1,30 +1,21 @@
 #include "app/form1.h"
 
-#include "app/auxiliary.h"
 #include "app/startup.h"
 #include "entry/cell_keys.h"
 #include "entry/cell_navigation.h"
 #include "grading/check_worksheet.h"
+#include "grading/verdict_timer.h"
+#include "help/help_button.h"
+#include "teacher/hidden_panel.h"
 #include "worksheet/start_exercise.h"
-
-#include "toolkit/accessibility.h"
-#include "toolkit/application.h"
-
-#include <QCloseEvent>
-#include <QPalette>
-
-using namespace Qt::StringLiterals;
 
 namespace pizarrin {
 
 namespace {
 
-// The window's client area: 10290 x 6750 twips.
-constexpr TwipsRect clientArea {0, 0, 10290, 6750};
-
-using KeyDownHandler = void (*)(Form1&, int index, int keyCode, int shift);
-using KeyPressHandler = void (*)(Form1&, int index, int characterCode);
-using ChangeHandler = void (*)(Form1&, int index);
+using KeyDownHandler = void (*)(Form1Controls&, int index, int keyCode, int shift);
+using KeyPressHandler = void (*)(Form1Controls&, int index, int characterCode);
+using ChangeHandler = void (*)(Form1Controls&, int index);
 
 struct RowHandlers {
     KeyDownHandler keyDown;
@@ -45,51 +36,10 @@ constexpr std::array<RowHandlers, 7> rowHandlers {{
 } // namespace
 
 Form1::Form1(Platform platform, QWidget* parent)
-    : QWidget(parent)
-    , platform_(std::move(platform))
+    : Form1Controls(std::move(platform), parent)
 {
-    setObjectName(u"Form1"_s);
-    setWindowTitle(u"Realiza la multiplicación"_s);
-    // A window of fixed size offers no maximise button, on X11 and on Wayland alike.
-    if (isWindow())
-        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixelRect(clientArea).size());
-    setWindowIcon(applicationIcon());
-    installAccessibility();
-    setFont(designFont({}));
-    // Every control inherits the design's colours, never the desktop's scheme.
-    setPalette(designPalette());
-    applyColours(this, rgbColour(255, 255, 128), systemColour(SystemColour::WindowText), true);
-
-    createControls();
-    setFocusOrder();
     connectEvents();
-    if (platform_.attachWindow)
-        platform_.attachWindow(this); // the prompts belong to this window
-    List1->setFocus(Qt::OtherFocusReason);
     Form_Load(*this);
-}
-
-std::span<Cell* const> Form1::row(int r) const
-{
-    switch (r) {
-    case 1:
-        return Text1;
-    case 2:
-        return Text2;
-    case 3:
-        return Text3;
-    case 4:
-        return Text4;
-    case 5:
-        return Text5;
-    case 6:
-        return Text6;
-    default:
-        break;
-    }
-    return Text7;
 }
 
 void Form1::connectEvents()
@@ -118,23 +68,6 @@ void Form1::connectEvents()
                 [this, handlers, index] { handlers.change(*this, index); });
         }
     }
-}
-
-void Form1::closeEvent(QCloseEvent* event)
-{
-    // Closing ends the program: nothing is saved and nothing is asked.
-    closing_ = true;
-    event->accept();
-}
-
-void Form1::changeEvent(QEvent* event)
-{
-    // Title bars that draw a maximise button whatever the window asks for (Qt's own
-    // decorations on Wayland) may still ask to maximise: a window of fixed size stays as
-    // it is, and the button does not even change its icon.
-    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMaximized))
-        setWindowState(windowState() & ~Qt::WindowMaximized);
-    QWidget::changeEvent(event);
 }
 
 } // namespace pizarrin

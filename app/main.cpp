@@ -1,6 +1,6 @@
 // Pizarrin: long multiplication practised as in a school notebook.
 #include "app/form1.h"
-#include "toolkit/application.h"
+#include "toolkit/platform/application.h"
 
 #include <QApplication>
 

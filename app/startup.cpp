@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
-#include "app/form1.h"
-#include "grading/numeric_value.h"
+#include "text/numeric_value.h"
+#include "window/worksheet.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,35 +28,35 @@ QString questionMarks(int digits)
 
 } // namespace
 
-void Form_Load(Form1& form)
+void Form_Load(Form1Controls& form)
 {
     form.List1->appendLine(resultsHeader);
-    form.Label18->setCaption(QString::number(form.HScroll1->value()));
-    form.Label19->setCaption(QString::number(form.HScroll2->value()));
+    form.firstDigitCount()->setCaption(QString::number(form.HScroll1->value()));
+    form.secondDigitCount()->setCaption(QString::number(form.HScroll2->value()));
     for (int r = 1; r <= 7; ++r)
         for (Cell* cell : form.row(r))
             cell->setText({});
     // The home lines on which each exercise places its rows.
-    for (int k = 0; k < int(form.Label24.size()); ++k)
-        form.Label24[k]->setTopTwips(form.row(k + 1)[0]->topTwips());
+    for (int k = 0; k < maxRows; ++k)
+        form.notebookLine(k)->setTopTwips(form.row(k + 1)[0]->topTwips());
     form.Label17->setCaption(helpText);
     form.platform().seedRandom(form.platform().clock());
 }
 
-void HScroll1_Change(Form1& form)
+void HScroll1_Change(Form1Controls& form)
 {
     form.Label12->setCaption({});
-    form.Label18->setCaption(QString::number(form.HScroll1->value()));
-    const int digits = boundedInt(NumericValue(form.Label18->caption()), 0, 6);
+    form.firstDigitCount()->setCaption(QString::number(form.HScroll1->value()));
+    const int digits = boundedInt(NumericValue(form.firstDigitCount()->caption()), 0, 6);
     form.Label12->setCaption(questionMarks(digits));
 }
 
-void HScroll2_Change(Form1& form)
+void HScroll2_Change(Form1Controls& form)
 {
     form.Label13->setCaption({});
     form.Line1->show();
-    form.Label19->setCaption(QString::number(form.HScroll2->value()));
-    const int digits = boundedInt(NumericValue(form.Label19->caption()), 0, 6);
+    form.secondDigitCount()->setCaption(QString::number(form.HScroll2->value()));
+    const int digits = boundedInt(NumericValue(form.secondDigitCount()->caption()), 0, 6);
     form.Label13->setCaption(questionMarks(digits));
     // The sign stands one column left of the second factor's leading digit.
     form.Label23->setLeftTwips(form.Text1[digits]->leftTwips());

@@ -3,10 +3,10 @@
 
 namespace pizarrin {
 
-class Form1;
+class Form1Controls;
 
-void Form_Load(Form1& form);
-void HScroll1_Change(Form1& form);
-void HScroll2_Change(Form1& form);
+void Form_Load(Form1Controls& form);
+void HScroll1_Change(Form1Controls& form);
+void HScroll2_Change(Form1Controls& form);
 
 } // namespace pizarrin

@@ -2,9 +2,9 @@
 // repaint it causes: after the handler, the window's pending paint requests are flushed
 // synchronously, so exactly the regions the operation dirtied are painted, as before
 // the next frame. Drawing the whole window is measured on its own for comparison.
-#include "../tests/harness.h"
 #include "grading/results.h"
-#include "worksheet/worksheet.h"
+#include "support/harness.h"
+#include "window/worksheet.h"
 
 #include <benchmark/benchmark.h>
 
@@ -114,7 +114,7 @@ void terminar(benchmark::State& state)
             readyForEmpezar(*window, first, second);
             QTest::mouseClick((*window)->Command1, Qt::LeftButton);
             for (int r = 1; r <= 6; ++r)
-                write((*window)->row(r)[0], expectedValueLabel(**window, r)->caption());
+                write((*window)->row(r)[0], (*window)->expectedPartialProduct(r)->caption());
             write((*window)->Text7[0], right ? (*window)->Label3->caption() : u"1"_s);
             paintPending(**window);
         }

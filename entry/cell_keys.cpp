@@ -1,7 +1,7 @@
 #include "entry/cell_keys.h"
 
-#include "toolkit/characters.h"
-#include "worksheet/worksheet.h"
+#include "text/characters.h"
+#include "window/worksheet.h"
 
 namespace pizarrin {
 
@@ -13,7 +13,7 @@ bool mayBeZeroRow(int r)
     return r < maxRows;
 }
 
-void keyPress(Form1& form, int r, int index, int characterCode)
+void keyPress(Form1Controls& form, int r, int index, int characterCode)
 {
     if (characterCode == KeyBackspace)
         return;
@@ -31,7 +31,7 @@ void keyPress(Form1& form, int r, int index, int characterCode)
 }
 
 // Any edit that leaves more than one character in a cell leaves it empty instead.
-void change(Form1& form, int r, int index)
+void change(Form1Controls& form, int r, int index)
 {
     Cell* cell = form.row(r)[index];
     if (characterCount(cell->text()) > 1)
@@ -40,60 +40,60 @@ void change(Form1& form, int r, int index)
 
 } // namespace
 
-void Text1_KeyPress(Form1& form, int index, int code)
+void Text1_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 1, index, code);
 }
-void Text2_KeyPress(Form1& form, int index, int code)
+void Text2_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 2, index, code);
 }
-void Text3_KeyPress(Form1& form, int index, int code)
+void Text3_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 3, index, code);
 }
-void Text4_KeyPress(Form1& form, int index, int code)
+void Text4_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 4, index, code);
 }
-void Text5_KeyPress(Form1& form, int index, int code)
+void Text5_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 5, index, code);
 }
-void Text6_KeyPress(Form1& form, int index, int code)
+void Text6_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, 6, index, code);
 }
-void Text7_KeyPress(Form1& form, int index, int code)
+void Text7_KeyPress(Form1Controls& form, int index, int code)
 {
     keyPress(form, productRow, index, code);
 }
 
-void Text1_Change(Form1& form, int index)
+void Text1_Change(Form1Controls& form, int index)
 {
     change(form, 1, index);
 }
-void Text2_Change(Form1& form, int index)
+void Text2_Change(Form1Controls& form, int index)
 {
     change(form, 2, index);
 }
-void Text3_Change(Form1& form, int index)
+void Text3_Change(Form1Controls& form, int index)
 {
     change(form, 3, index);
 }
-void Text4_Change(Form1& form, int index)
+void Text4_Change(Form1Controls& form, int index)
 {
     change(form, 4, index);
 }
-void Text5_Change(Form1& form, int index)
+void Text5_Change(Form1Controls& form, int index)
 {
     change(form, 5, index);
 }
-void Text6_Change(Form1& form, int index)
+void Text6_Change(Form1Controls& form, int index)
 {
     change(form, 6, index);
 }
-void Text7_Change(Form1& form, int index)
+void Text7_Change(Form1Controls& form, int index)
 {
     change(form, productRow, index);
 }

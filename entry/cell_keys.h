@@ -5,22 +5,22 @@
 
 namespace pizarrin {
 
-class Form1;
+class Form1Controls;
 
-void Text1_KeyPress(Form1& form, int index, int characterCode);
-void Text2_KeyPress(Form1& form, int index, int characterCode);
-void Text3_KeyPress(Form1& form, int index, int characterCode);
-void Text4_KeyPress(Form1& form, int index, int characterCode);
-void Text5_KeyPress(Form1& form, int index, int characterCode);
-void Text6_KeyPress(Form1& form, int index, int characterCode);
-void Text7_KeyPress(Form1& form, int index, int characterCode);
+void Text1_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text2_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text3_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text4_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text5_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text6_KeyPress(Form1Controls& form, int index, int characterCode);
+void Text7_KeyPress(Form1Controls& form, int index, int characterCode);
 
-void Text1_Change(Form1& form, int index);
-void Text2_Change(Form1& form, int index);
-void Text3_Change(Form1& form, int index);
-void Text4_Change(Form1& form, int index);
-void Text5_Change(Form1& form, int index);
-void Text6_Change(Form1& form, int index);
-void Text7_Change(Form1& form, int index);
+void Text1_Change(Form1Controls& form, int index);
+void Text2_Change(Form1Controls& form, int index);
+void Text3_Change(Form1Controls& form, int index);
+void Text4_Change(Form1Controls& form, int index);
+void Text5_Change(Form1Controls& form, int index);
+void Text6_Change(Form1Controls& form, int index);
+void Text7_Change(Form1Controls& form, int index);
 
 } // namespace pizarrin

@@ -1,6 +1,6 @@
 #include "entry/cell_navigation.h"
 
-#include "worksheet/worksheet.h"
+#include "window/worksheet.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@ namespace pizarrin {
 namespace {
 
 // Up from the product row lands in the last partial-product row, at most at index 6.
-void productRowKeyDown(Form1& form, int j, int keyCode)
+void productRowKeyDown(Form1Controls& form, int j, int keyCode)
 {
     if (keyCode == KeyUp) {
         const int rows = rowsInUse(form);
@@ -21,7 +21,7 @@ void productRowKeyDown(Form1& form, int j, int keyCode)
 }
 
 // Shift is ignored: Shift with an arrow acts as the arrow alone.
-void keyDown(Form1& form, int r, int index, int keyCode)
+void keyDown(Form1Controls& form, int r, int index, int keyCode)
 {
     const auto cells = form.row(r);
     const int leftmost = int(cells.size()) - 1;
@@ -60,31 +60,31 @@ void keyDown(Form1& form, int r, int index, int keyCode)
 
 } // namespace
 
-void Text1_KeyDown(Form1& form, int index, int keyCode, int)
+void Text1_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 1, index, keyCode);
 }
-void Text2_KeyDown(Form1& form, int index, int keyCode, int)
+void Text2_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 2, index, keyCode);
 }
-void Text3_KeyDown(Form1& form, int index, int keyCode, int)
+void Text3_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 3, index, keyCode);
 }
-void Text4_KeyDown(Form1& form, int index, int keyCode, int)
+void Text4_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 4, index, keyCode);
 }
-void Text5_KeyDown(Form1& form, int index, int keyCode, int)
+void Text5_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 5, index, keyCode);
 }
-void Text6_KeyDown(Form1& form, int index, int keyCode, int)
+void Text6_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, 6, index, keyCode);
 }
-void Text7_KeyDown(Form1& form, int index, int keyCode, int)
+void Text7_KeyDown(Form1Controls& form, int index, int keyCode, int)
 {
     keyDown(form, productRow, index, keyCode);
 }

@@ -4,14 +4,14 @@
 
 namespace pizarrin {
 
-class Form1;
+class Form1Controls;
 
-void Text1_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text2_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text3_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text4_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text5_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text6_KeyDown(Form1& form, int index, int keyCode, int shift);
-void Text7_KeyDown(Form1& form, int index, int keyCode, int shift);
+void Text1_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text2_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text3_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text4_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text5_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text6_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
+void Text7_KeyDown(Form1Controls& form, int index, int keyCode, int shift);
 
 } // namespace pizarrin

@@ -1,7 +1,7 @@
 // NumericValue against an independent reference: a regular expression finds the leading
 // number and the C library's strtod reads it, in the "C" locale. Any disagreement, or
 // any crash, stops the fuzzer.
-#include "grading/numeric_value.h"
+#include "text/numeric_value.h"
 
 #include <QString>
 #include <clocale>

@@ -1,6 +1,6 @@
 // Arbitrary bytes as a sequence of a child's events on the real window (offscreen):
 // every byte decides part of an event, and every invariant is checked after each event.
-#include "driver/events.h"
+#include "support/events.h"
 
 #include <cstdio>
 

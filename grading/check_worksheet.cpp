@@ -1,8 +1,8 @@
 #include "grading/check_worksheet.h"
 
-#include "grading/numeric_value.h"
 #include "grading/results.h"
-#include "worksheet/worksheet.h"
+#include "text/numeric_value.h"
+#include "window/worksheet.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,13 +12,13 @@ namespace {
 
 // A row is right when its number equals the expected one; a wrong row raises the
 // error flag. The mark takes the tick's or the cross's picture.
-void markRow(Form1& form, Image* mark, const QString& expected, const QString& written)
+void markRow(Form1Controls& form, Image* mark, const QString& expected, const QString& written)
 {
     if (NumericValue(expected) == NumericValue(written)) {
         mark->takePictureOf(*form.Image2);
     } else {
         mark->takePictureOf(*form.Image3);
-        form.Label20->setCaption(u"1"_s);
+        form.errorFlag()->setCaption(u"1"_s);
     }
 }
 
@@ -34,23 +34,24 @@ QString ReadRow(std::span<Cell* const> cells, Label* readBack, Label* rowText)
     return text;
 }
 
-void Command2_Click(Form1& form)
+void Command2_Click(Form1Controls& form)
 {
-    form.Label20->setCaption(u"0"_s);
+    form.errorFlag()->setCaption(u"0"_s);
 
     const int rows = rowsInUse(form);
     for (int r = 1; r <= rows; ++r) {
-        const QString written = ReadRow(form.row(r), form.Label26[r - 1], form.Label11);
-        markRow(form, form.Image1[r - 1], expectedValueLabel(form, r)->caption(), written);
+        const QString written = ReadRow(form.row(r), form.rowAsRead(r), form.rowBeingRead());
+        markRow(form, form.Image1[r - 1], form.expectedPartialProduct(r)->caption(), written);
     }
 
     // With one line of partial products that line is the product, and the product row
     // is hidden: it is neither read nor marked.
-    const double rowCount = NumericValue(form.Label4->caption());
+    const double rowCount = NumericValue(form.rowCount()->caption());
     const bool productInUse = rowCount > 1 && form.Text7[0]->isShown();
     if (productInUse) {
-        const QString written = ReadRow(form.Text7, form.Label26[6], form.Label11);
-        markRow(form, form.Image1[6], form.Label3->caption(), written);
+        const QString written
+            = ReadRow(form.Text7, form.rowAsRead(productRow), form.rowBeingRead());
+        markRow(form, form.Image1[6], form.product()->caption(), written);
     }
 
     for (int k = 0; k < maxRows; ++k)
@@ -62,17 +63,17 @@ void Command2_Click(Form1& form)
     if (productInUse)
         form.Image1[6]->show();
 
-    if (NumericValue(form.Label20->caption()) == 0) {
+    if (NumericValue(form.errorFlag()->caption()) == 0) {
         recordTimeTaken(form);
-        form.Label14->setCaption(u"BIEN"_s);
-        form.Label14->show();
+        form.verdict()->setCaption(u"BIEN"_s);
+        form.verdict()->show();
         // A pending "MAL" timer must not take the new "BIEN" off the page.
         form.Timer1->disable();
         appendResultsLine(form);
         endExercise(form);
     } else {
-        form.Label14->setCaption(u"MAL"_s);
-        form.Label14->show();
+        form.verdict()->setCaption(u"MAL"_s);
+        form.verdict()->show();
         form.Timer1->enable();
         lowerGrade(form);
     }

@@ -8,7 +8,7 @@
 namespace pizarrin {
 
 class Cell;
-class Form1;
+class Form1Controls;
 class Label;
 
 // The row's cell texts joined from the leftmost cell to the units cell (an empty cell
@@ -16,6 +16,6 @@ class Label;
 // row's read-back label and in `rowText`.
 QString ReadRow(std::span<Cell* const> cells, Label* readBack, Label* rowText);
 
-void Command2_Click(Form1& form);
+void Command2_Click(Form1Controls& form);
 
 } // namespace pizarrin

@@ -1,7 +1,7 @@
 #include "grading/results.h"
 
-#include "app/form1.h"
-#include "grading/numeric_value.h"
+#include "text/numeric_value.h"
+#include "window/form1_controls.h"
 
 #include <cmath>
 
@@ -13,27 +13,27 @@ namespace {
 constexpr double secondsPerDay = 86400.0;
 }
 
-void recordTimeTaken(Form1& form)
+void recordTimeTaken(Form1Controls& form)
 {
     double now = form.platform().clock();
-    const double start = NumericValue(form.Label21->caption());
+    const double start = NumericValue(form.startSecond()->caption());
     // The clock starts again at midnight: an exercise that ran past it took the rest of
     // the old day as well.
     if (now < start)
         now += secondsPerDay;
-    form.Label21->setCaption(numberText(std::floor(now - start)));
+    form.startSecond()->setCaption(numberText(std::floor(now - start)));
 }
 
-void appendResultsLine(Form1& form)
+void appendResultsLine(Form1Controls& form)
 {
-    const int grade = boundedInt(NumericValue(form.Label16->caption()), 0, 99);
-    const QString line = form.Label15->caption() + u' ' + u"%1"_s.arg(grade, 2, 10, QChar(u'0'))
-        + u" ("_s + form.Label18->caption() + u'-' + form.Label19->caption() + u") "_s
-        + form.Label21->caption() + u" s"_s;
+    const int grade = boundedInt(NumericValue(form.grade()->caption()), 0, 99);
+    const QString line = form.pupil()->caption() + u' ' + u"%1"_s.arg(grade, 2, 10, QChar(u'0'))
+        + u" ("_s + form.firstDigitCount()->caption() + u'-' + form.secondDigitCount()->caption()
+        + u") "_s + form.startSecond()->caption() + u" s"_s;
     form.List1->appendLine(line);
 }
 
-void endExercise(Form1& form)
+void endExercise(Form1Controls& form)
 {
     form.Command2->hide();
     form.Command1->show();
@@ -42,11 +42,11 @@ void endExercise(Form1& form)
     form.HScroll2->show();
 }
 
-void lowerGrade(Form1& form)
+void lowerGrade(Form1Controls& form)
 {
-    form.Label16->setCaption(numberText(NumericValue(form.Label16->caption()) - 1));
-    if (NumericValue(form.Label16->caption()) < 1)
-        form.Label16->setCaption(u"0"_s);
+    form.grade()->setCaption(numberText(NumericValue(form.grade()->caption()) - 1));
+    if (NumericValue(form.grade()->caption()) < 1)
+        form.grade()->setCaption(u"0"_s);
 }
 
 } // namespace pizarrin

@@ -1,6 +1,6 @@
 // What a screen reader is told: Spanish names for the controls a pupil uses, right and
 // wrong in words, and nothing of the hidden panel while it is hidden.
-#include "harness.h"
+#include "support/harness.h"
 
 #include <QAccessible>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 // Typing into the answer cells and moving between them, through real key events on
 // whichever cell has the focus.
-#include "harness.h"
+#include "support/harness.h"
 
 #include <QClipboard>
 #include <QInputMethodEvent>

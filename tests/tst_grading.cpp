@@ -1,6 +1,6 @@
 // "Terminar": every row read as one number and marked, the verdict, the grade, the
 // time and the results line.
-#include "harness.h"
+#include "support/harness.h"
 
 using namespace pizarrin;
 using namespace pizarrin::testing;

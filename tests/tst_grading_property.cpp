@@ -1,7 +1,7 @@
 // For random exercises of every digit-count pair: the right digits, typed as a pupil
 // types them, give "BIEN" at the first press; one wrong digit gives "MAL" and a cross on
 // exactly its row, and correcting it gives "BIEN" with one point less.
-#include "harness.h"
+#include "support/harness.h"
 
 #include <QRandomGenerator>
 

@@ -1,9 +1,9 @@
 // The window at one device pixel ratio (QT_SCALE_FACTOR, one CTest entry per ratio):
 // the layout keeps its proportions, every cell stays inside its grid square, texts fit
 // their controls, and the tick and the cross are drawn at the screen's resolution.
-#include "harness.h"
+#include "support/harness.h"
 
-#include "toolkit/pictures.h"
+#include "toolkit/controls/pictures.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -177,7 +177,8 @@ void TestHiDpi::drawsMarksAtTheScreensResolution()
     Window window;
     QVERIFY(window.open());
     const qreal ratio = expectedRatio();
-    for (Image* source : {window->Image2, window->Image3}) {
+    for (const auto& [source, picture] :
+        {std::pair {window->Image2, Picture::Tick}, std::pair {window->Image3, Picture::Cross}}) {
         source->show();
         const QImage drawn = source->grab().toImage();
         QCOMPARE(drawn.size(), (QSizeF(source->size()) * ratio).toSize());
@@ -185,10 +186,10 @@ void TestHiDpi::drawsMarksAtTheScreensResolution()
             continue;
         // A mark drawn at the screen's resolution is not the one-pixel picture enlarged:
         // its edges are finer than two-by-two blocks.
-        QImage small(pictureSize(source->picture()), QImage::Format_ARGB32_Premultiplied);
+        QImage small(pictureSize(picture), QImage::Format_ARGB32_Premultiplied);
         small.fill(Qt::transparent);
         QPainter painter(&small);
-        drawPicture(painter, source->picture());
+        drawPicture(painter, picture);
         painter.end();
         const QImage enlarged
             = small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -1,5 +1,5 @@
 // The leading-number conversion every row and caption is read through.
-#include "grading/numeric_value.h"
+#include "text/numeric_value.h"
 
 #include <QTest>
 #include <cmath>

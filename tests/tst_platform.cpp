@@ -1,7 +1,7 @@
 // The real desktop services: the standard input box, the clock and the generator.
-#include "harness.h"
+#include "support/harness.h"
 
-#include "toolkit/application.h"
+#include "toolkit/platform/application.h"
 
 #include <QContextMenuEvent>
 #include <QInputDialog>

@@ -2,7 +2,7 @@
 // PIZARRIN_SOAK_EVENTS sets how many events run (200000 by default; 10000000 for the
 // long run) and PIZARRIN_SOAK_SEED the first seed. A failure prints the seed and the
 // shortest sequence of events that still breaks the invariant.
-#include "driver/events.h"
+#include "support/events.h"
 
 #include <random>
 

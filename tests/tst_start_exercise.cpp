@@ -1,5 +1,5 @@
 // "Empezar": the pupil prompt, the factors and the notebook page laid out for them.
-#include "harness.h"
+#include "support/harness.h"
 
 #include <QRandomGenerator>
 

@@ -1,8 +1,8 @@
 // The window in its start-up state, its geometry in twips, and the two digit-count
 // scroll bars.
-#include "harness.h"
+#include "support/harness.h"
 
-#include "toolkit/twips.h"
+#include "toolkit/controls/twips.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

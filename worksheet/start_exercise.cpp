@@ -1,9 +1,8 @@
 #include "worksheet/start_exercise.h"
 
-#include "grading/numeric_value.h"
-#include "toolkit/characters.h"
-#include "toolkit/repaint_batch.h"
-#include "worksheet/worksheet.h"
+#include "text/characters.h"
+#include "text/numeric_value.h"
+#include "window/worksheet.h"
 
 #include <cmath>
 
@@ -19,12 +18,12 @@ constexpr int productRowGap = 30; // the product row stands just below its rule
 
 // Asks until the pupil answers something (spaces count); each answer shows at once.
 // Returns "" only when the window is closing, which ends the asking.
-QString askPupil(Form1& form)
+QString askPupil(Form1Controls& form)
 {
     QString answer;
     do {
         answer = form.platform().inputBox(u"Entra tu número y nombre"_s, u"ATENCIÓN"_s, false);
-        form.Label15->setCaption(answer);
+        form.pupil()->setCaption(answer);
         if (form.isClosing())
             return {};
     } while (answer.isEmpty());
@@ -50,27 +49,27 @@ QString spacedDigits(const QString& digits)
 
 // Empties every partial-product cell and puts each row back on its home line, ready
 // for a new layout; the marks of the last exercise leave the page.
-void resetRows(Form1& form)
+void resetRows(Form1Controls& form)
 {
     for (int i = 0; i < 7; ++i) {
         form.Image1[i]->hide();
         for (int r = 1; r <= maxRows; ++r) {
             Cell* cell = form.row(r)[i];
             cell->setText({});
-            cell->setTopTwips(form.Label24[r - 1]->topTwips());
+            cell->setTopTwips(form.notebookLine(r - 1)->topTwips());
         }
     }
-    form.Label25->setCaption(u"0"_s);
-    for (Label* flag : form.Label24)
-        flag->setCaption(u"0"_s);
+    form.zeroRowCount()->setCaption(u"0"_s);
+    for (int r = 1; r <= maxRows; ++r)
+        form.zeroRowFlag(r)->setCaption(u"0"_s);
 }
 
 // Every row in use shows its seven cells, but a zero row only its units cell; rows
 // beyond the second factor's digits are hidden. Each cell's visibility is set once, to
 // its final value: hiding a row and showing it again would repaint the page twice.
-void showCellsInUse(Form1& form, int rows)
+void showCellsInUse(Form1Controls& form, int rows)
 {
-    const QString second = form.Label2->caption();
+    const QString second = form.secondFactor()->caption();
     for (int r = 1; r <= maxRows; ++r) {
         const bool inUse = r <= rows;
         const bool zeroRow = inUse && r < rows && second.at(rows - r) == u'0';
@@ -82,33 +81,35 @@ void showCellsInUse(Form1& form, int rows)
 
 // Expected values, zero rows, and each row placed on its notebook line: a row after
 // a zero row moves up onto that row's line and continues it to the left.
-void placeRows(Form1& form, int rows)
+void placeRows(Form1Controls& form, int rows)
 {
-    const QString first = form.Label1->caption();
-    const QString second = form.Label2->caption();
+    const QString first = form.firstFactor()->caption();
+    const QString second = form.secondFactor()->caption();
     const long long firstFactor = first.toLongLong();
     for (int r = 1; r <= rows; ++r) {
         const long long digit = second.at(rows - r).digitValue();
         const long long expected = digit * firstFactor;
-        expectedValueLabel(form, r)->setCaption(QString::number(expected));
+        form.expectedPartialProduct(r)->setCaption(QString::number(expected));
 
         const auto cells = form.row(r);
         if (r >= 2) {
-            const int zeroRowsAbove = boundedInt(NumericValue(form.Label25->caption()), 0, r - 1);
-            const int top = form.Label24[r - 1 - zeroRowsAbove]->topTwips();
+            const int zeroRowsAbove
+                = boundedInt(NumericValue(form.zeroRowCount()->caption()), 0, r - 1);
+            const int top = form.notebookLine(r - 1 - zeroRowsAbove)->topTwips();
             for (Cell* cell : cells)
                 cell->setTopTwips(top);
         }
         if (r < rows && expected == 0) {
-            form.Label24[r - 1]->setCaption(u"1"_s);
-            form.Label25->setCaption(numberText(NumericValue(form.Label25->caption()) + 1));
+            form.zeroRowFlag(r)->setCaption(u"1"_s);
+            form.zeroRowCount()->setCaption(
+                numberText(NumericValue(form.zeroRowCount()->caption()) + 1));
         }
     }
 }
 
 // The rule above the product lies one line below the last row; when the last row
 // is still on the first line, that line already reads as the product.
-void placeProductRow(Form1& form, int rows)
+void placeProductRow(Form1Controls& form, int rows)
 {
     const auto lastRow = form.row(rows);
     const int ruleY = lastRow[0]->topTwips() + lineSpacing;
@@ -129,43 +130,45 @@ void placeProductRow(Form1& form, int rows)
 
 } // namespace
 
-void Command1_Click(Form1& form)
+void Command1_Click(Form1Controls& form)
 {
     const QString answer = askPupil(form);
     if (answer.isEmpty())
         return;
-    form.Label15->setCaption(fitToCharacters(answer, pupilWidth));
+    form.pupil()->setCaption(fitToCharacters(answer, pupilWidth));
 
     form.Command1->hide();
     form.Command2->show();
 
-    const int m = boundedInt(NumericValue(form.Label18->caption()), 1, maxRows);
-    form.Label1->setCaption(randomFactor(form.platform().random(), m));
-    const int n = boundedInt(NumericValue(form.Label19->caption()), 1, maxRows);
-    form.Label2->setCaption(randomFactor(form.platform().random(), n));
+    const int m = boundedInt(NumericValue(form.firstDigitCount()->caption()), 1, maxRows);
+    form.firstFactor()->setCaption(randomFactor(form.platform().random(), m));
+    const int n = boundedInt(NumericValue(form.secondDigitCount()->caption()), 1, maxRows);
+    form.secondFactor()->setCaption(randomFactor(form.platform().random(), n));
 
     form.HScroll1->hide();
     form.HScroll2->hide();
 
-    for (Label* label : {form.Label6, form.Label7, form.Label8, form.Label9, form.Label10,
-             form.Label12, form.Label13, form.Label14})
+    // Row 1's expected value is always written below; rows 2 to 6 only while in use.
+    for (int r = 2; r <= maxRows; ++r)
+        form.expectedPartialProduct(r)->setCaption({});
+    for (Label* label : {form.Label12, form.Label13, form.verdict()})
         label->setCaption({});
-    form.Label16->setCaption(u"10"_s);
+    form.grade()->setCaption(u"10"_s);
 
     resetRows(form);
 
-    form.Label12->setCaption(spacedDigits(form.Label1->caption()));
-    form.Label13->setCaption(spacedDigits(form.Label2->caption()));
+    form.Label12->setCaption(spacedDigits(form.firstFactor()->caption()));
+    form.Label13->setCaption(spacedDigits(form.secondFactor()->caption()));
 
     const int rows = rowsInUse(form);
     showCellsInUse(form, rows);
     for (int r = 2; r <= rows; ++r)
-        form.Label22->setCaption(QString::number(form.row(r)[m]->leftTwips()));
+        form.lastRowLeft()->setCaption(QString::number(form.row(r)[m]->leftTwips()));
 
     const long long product
-        = form.Label1->caption().toLongLong() * form.Label2->caption().toLongLong();
-    form.Label3->setCaption(QString::number(product));
-    form.Label4->setCaption(QString::number(rows));
+        = form.firstFactor()->caption().toLongLong() * form.secondFactor()->caption().toLongLong();
+    form.product()->setCaption(QString::number(product));
+    form.rowCount()->setCaption(QString::number(rows));
 
     placeRows(form, rows);
     placeProductRow(form, rows);
@@ -173,7 +176,8 @@ void Command1_Click(Form1& form)
     form.Line2->setX1Twips(form.Text1[m]->leftTwips());
     form.Image1[6]->setTopTwips(form.Line1->y1Twips() + productRowGap);
 
-    form.Label21->setCaption(numberText(std::floor(static_cast<double>(form.platform().clock()))));
+    form.startSecond()->setCaption(
+        numberText(std::floor(static_cast<double>(form.platform().clock()))));
 
     form.Text1[0]->giveFocus();
 }

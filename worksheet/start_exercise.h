@@ -3,8 +3,8 @@
 
 namespace pizarrin {
 
-class Form1;
+class Form1Controls;
 
-void Command1_Click(Form1& form);
+void Command1_Click(Form1Controls& form);
 
 } // namespace pizarrin

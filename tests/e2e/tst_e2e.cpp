@@ -1,7 +1,7 @@
 // The whole program on a real X server: real platform services (but for the random
 // draws, so that the factors are known), driven by real X keystrokes and clicks sent by
 // a separate process, xdotool, through the XTEST extension. Run by run-under-xvfb.
-#include "../harness.h"
+#include "support/harness.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -1,0 +1,32 @@
+// A horizontal scroll bar over a small range of whole values. Its change is raised
+// once a move ends at another value: a drag of the thumb counts when it is released.
+#pragma once
+
+#include "toolkit/controls/placed.h"
+
+#include <QScrollBar>
+#include <QStringView>
+
+namespace pizarrin {
+
+struct ScrollBarDesign {
+    QStringView name;
+    TwipsRect twips;
+    int minimum = 1;
+    int maximum = 1;
+    int value = 1;
+    QStringView accessibleName {};
+};
+
+class ScrollBar : public Placed<QScrollBar> {
+    Q_OBJECT
+    PIZARRIN_TWIPS_PROPERTIES
+
+public:
+    ScrollBar(const ScrollBarDesign& design, QWidget* container);
+
+Q_SIGNALS:
+    void changed();
+};
+
+} // namespace pizarrin

@@ -1,0 +1,42 @@
+#include "toolkit/platform/application.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QTranslator>
+
+// The resource lives in a static library: this reference keeps the linker from
+// dropping it. Q_INIT_RESOURCE must stand outside any namespace.
+static void initialiseIconResource()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+static void initialiseTranslationResource()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace pizarrin {
+
+QIcon applicationIcon()
+{
+    initialiseIconResource();
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pizarrin/icons/org.pizarrin.Pizarrin-%1.png").arg(size),
+            QSize(size, size));
+    return icon;
+}
+
+bool installQtTranslation(const QString& file)
+{
+    initialiseTranslationResource();
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(file)) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+} // namespace pizarrin
