@@ -28,6 +28,9 @@ public:
     {
         setObjectName(design.name.toString());
         setFont(designFont({}));
+        // A button keeps the design's button face, not the window's yellow around it.
+        applyColours(this, systemColour(SystemColour::ButtonFace),
+            systemColour(SystemColour::ButtonText), false);
         setAutoDefault(false);
         setText(design.caption.toString());
         setAccessibleName(design.accessibleName.toString());
