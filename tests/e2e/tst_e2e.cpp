@@ -88,6 +88,22 @@ QString focusName()
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+// Presses `key` (Tab or shift+Tab) one press at a time, as a pupil does, until the focus
+// reaches `target`; false when the focus stops or comes round without reaching it.
+bool tabTo(const QString& target, const QString& key = u"Tab"_s)
+{
+    QStringList passed;
+    while (focusName() != target) {
+        const QString from = focusName();
+        if (passed.contains(from) || !keys({key}))
+            return false;
+        passed += from;
+        if (!QTest::qWaitFor([&] { return focusName() != from; }, deadline))
+            return false;
+    }
+    return true;
+}
+
 // Answers the next real input dialog by typing into it from outside, once it has the
 // keyboard; remembers what the dialog showed. A dialog still open at the deadline is
 // cancelled, so that a test fails instead of waiting for ever.
@@ -137,11 +153,7 @@ private:
             label = dialog->labelText();
             transientFor = transientForOf(dialog->winId());
             echo = dialog->textEchoMode();
-            // With no window manager the keyboard follows the pointer: put it on the dialog.
-            const QPoint centre = dialog->mapToGlobal(dialog->rect().center());
-            typist_.start(u"xdotool"_s,
-                {u"mousemove"_s, QString::number(centre.x()), QString::number(centre.y()),
-                    u"type"_s, u"--delay"_s, u"40"_s, answer_});
+            typist_.start(u"xdotool"_s, {u"type"_s, u"--delay"_s, u"40"_s, answer_});
             typing_ = true;
         } else if (dialog->textValue() == answer_) {
             timer_.stop();
@@ -173,6 +185,7 @@ class TestEndToEnd : public QObject {
 
 private Q_SLOTS:
     void pupilPlaysAnExerciseAndTeacherOpensThePanel();
+    void pupilPlaysWithTheKeyboardAlone();
 };
 
 void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
@@ -271,6 +284,65 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
     QCOMPARE(form.Label3->caption(), u"208384"_s);
     QVERIFY(click(form.Picture1, QPoint(12, form.Picture1->height() - 12)));
     QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isHidden(), deadline);
+}
+
+// A pupil without a mouse: focus moves with Tab and shift+Tab, the arrow keys set the
+// scroll bars and move between cells, Enter and Space press the buttons.
+void TestEndToEnd::pupilPlaysWithTheKeyboardAlone()
+{
+    auto draws = std::make_shared<QList<float>>(
+        QList<float> {testing::randomFor(305, 3), testing::randomFor(26, 2)});
+    Platform platform = Platform::system();
+    platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
+    Form1 form(platform);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form, deadline));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"List1"_s, deadline);
+
+    QVERIFY(tabTo(u"HScroll1"_s));
+    QVERIFY(keys({u"Left"_s, u"Left"_s, u"Left"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(form.firstDigitCount()->caption(), u"3"_s, deadline);
+    QVERIFY(tabTo(u"HScroll2"_s, u"shift+Tab"_s));
+    QVERIFY(keys({u"Left"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Label13->caption(), u" ? ?"_s, deadline);
+
+    {
+        DialogAnswerer answerer(u"7 Abcd"_s);
+        QVERIFY(tabTo(u"Command1"_s));
+        QVERIFY(keys({u"Return"_s}));
+        QTRY_VERIFY_WITH_TIMEOUT(form.Command2->isVisible(), deadline);
+        QVERIFY(answerer.answered);
+    }
+    QVERIFY(focusWindow(&form)); // as a window manager gives the keyboard back
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(0)"_s, deadline);
+
+    // 305 x 26: 1830, 610 one place left, and 7930.
+    QVERIFY(type(u"0381"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(4)"_s, deadline);
+    QVERIFY(keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(0)"_s, deadline);
+    QVERIFY(type(u"016"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(3)"_s, deadline);
+    QVERIFY(keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(0)"_s, deadline);
+    QVERIFY(type(u"0397"_s));
+    QTRY_COMPARE_WITH_TIMEOUT(form.Text7[3]->text(), u"7"_s, deadline);
+
+    QVERIFY(tabTo(u"Command2"_s, u"shift+Tab"_s));
+    QVERIFY(keys({u"space"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(form.verdict()->caption(), u"BIEN"_s, deadline);
+    QCOMPARE(form.List1->count(), 2);
+    const QRegularExpression line(u"^7 Abcd +10 \\(3-2\\) \\d+ s$"_s);
+    QVERIFY2(line.match(form.List1->item(1)->text()).hasMatch(),
+        qPrintable(form.List1->item(1)->text()));
+
+    // "?" swaps the list for the help text, and back.
+    QVERIFY(tabTo(u"Command3"_s));
+    QVERIFY(keys({u"space"_s}));
+    QTRY_VERIFY_WITH_TIMEOUT(form.List1->isHidden(), deadline);
+    QVERIFY(keys({u"Return"_s}));
+    QTRY_VERIFY_WITH_TIMEOUT(form.List1->isVisible(), deadline);
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -1,9 +1,11 @@
-// A command button with its caption in the window's default font.
+// A command button with its caption in the window's default font. Space and Enter
+// press it once it has the focus.
 #pragma once
 
 #include "toolkit/controls/design.h"
 #include "toolkit/controls/placed.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStringView>
 
@@ -37,6 +39,18 @@ public:
         setAccessibleDescription(design.description.toString());
         setTwips(design.twips);
         setVisible(design.visible);
+    }
+
+protected:
+    // Qt's buttons take Enter only in dialogs, as their default; a pupil presses the
+    // button the focus is on with Enter as with Space.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "toolkit/controls/scrollbar.h"
 
+#include <QKeyEvent>
+
 namespace pizarrin {
 
 ScrollBar::ScrollBar(const ScrollBarDesign& design, QWidget* container)
@@ -16,6 +18,18 @@ ScrollBar::ScrollBar(const ScrollBarDesign& design, QWidget* container)
     setTwips(design.twips);
     setVisible(true);
     connect(this, &QScrollBar::valueChanged, this, &ScrollBar::changed);
+}
+
+// Qt's scroll bars invert their controls so that the wheel scrolls the page down; on
+// the keys that makes Left raise the value, the opposite of the bar's left arrow.
+void ScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        triggerAction(event->key() == Qt::Key_Left ? SliderSingleStepSub : SliderSingleStepAdd);
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 } // namespace pizarrin

@@ -1,5 +1,6 @@
 // A horizontal scroll bar over a small range of whole values. Its change is raised
 // once a move ends at another value: a drag of the thumb counts when it is released.
+// Left and Right step the value as the arrows at those ends of the bar do.
 #pragma once
 
 #include "toolkit/controls/placed.h"
@@ -27,6 +28,9 @@ public:
 
 Q_SIGNALS:
     void changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace pizarrin
