@@ -3,12 +3,14 @@
 window, reads the cells' names, presses hidden and shown buttons, writes into hidden and
 shown cells, plays a whole exercise with the factors it reads off the page, and checks
 that the values the pupil must not see are nowhere in the tree until the access code
-opens the panel. Run by run-with-atspi; exits non-zero on the first failure."""
+opens the panel; then closes the window. Run by run-with-atspi; exits non-zero on the
+first failure."""
 import subprocess
 import sys
 import time
 
 import pyatspi
+from Xlib import X, display, protocol
 
 DEADLINE = 20.0  # seconds; every wait ends
 PLACES = ["unidades", "decenas", "centenas", "unidades de millar", "decenas de millar",
@@ -175,6 +177,21 @@ def digits(app, description):
     return int("".join(c for c in label.name if c.isdigit()))
 
 
+def close_window():
+    """Asks the window to close, with the message a window manager sends."""
+    found = subprocess.run(["xdotool", "search", "--name", "^Realiza la multiplicación$"],
+                           capture_output=True, text=True, timeout=DEADLINE).stdout.split()
+    if not found:
+        fail("no window to close")
+    screen = display.Display()
+    window = screen.create_resource_object("window", int(found[0]))
+    protocols = screen.intern_atom("WM_PROTOCOLS")
+    delete = screen.intern_atom("WM_DELETE_WINDOW")
+    window.send_event(protocol.event.ClientMessage(
+        window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
+    screen.flush()
+
+
 def main():
     app = wait_for("the program on the AT-SPI bus", application)
     wait_for("the window", lambda: find(app, "Realiza la multiplicación"))
@@ -275,6 +292,7 @@ def main():
     product = str(first * second)
     wait_for("the panel", lambda: any(n.name == product and showing(n) for n in nodes(app)))
     print("screen_reader: a whole exercise through AT-SPI; hidden controls refused", flush=True)
+    close_window()
 
 
 if __name__ == "__main__":
