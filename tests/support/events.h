@@ -362,8 +362,11 @@ using ExtraInvariant = std::function<QString(const Form1&)>;
 inline QString applyAndCheck(Window& window, const Event& event, const ExtraInvariant& extra = {})
 {
     const int linesBefore = window->List1->lineCount();
-    const bool terminar
-        = (event.kind == EventKind::ClickButton || event.kind == EventKind::WriteRightRow)
+    // "Terminar" is pressed by a click, by the rows written right, or by Enter on it.
+    const bool enterOnTerminar = event.kind == EventKind::Key && event.key == Qt::Key_Return
+        && QApplication::focusWidget() == window->Command2;
+    const bool terminar = (event.kind == EventKind::ClickButton
+                              || event.kind == EventKind::WriteRightRow || enterOnTerminar)
         && window->Command2->isShown();
     apply(window, event);
     QString what = brokenInvariant(*window);
