@@ -1,4 +1,4 @@
 // The platform services, where code that drives the window from outside includes them.
 #pragma once
 
-#include "toolkit/platform.h"
+#include "toolkit/platform/platform.h"

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QLineEdit>
 
+pizarrin::Platform consumerPlatform(); // platform_only.cpp
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    pizarrin::Form1 form(pizarrin::Platform::system());
+    pizarrin::Form1 form(consumerPlatform());
     const auto* cell = form.findChild<QLineEdit*>(QStringLiteral("Text3(4)"));
     const bool found = cell && cell->property("leftTwips").toInt() == 2770
         && form.findChildren<QWidget*>().size() >= 137 && !form.windowIcon().isNull();
