@@ -7,6 +7,8 @@
 #include "grading/verdict_timer.h"
 #include "help/help_button.h"
 #include "teacher/hidden_panel.h"
+#include "window/worksheet.h"
+#include "worksheet/digit_bars.h"
 #include "worksheet/start_exercise.h"
 
 namespace pizarrin {
@@ -53,7 +55,7 @@ void Form1::connectEvents()
     connect(Picture1, &Panel::clicked, this, [this] { Picture1_Click(*this); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(*this); });
 
-    for (int r = 1; r <= 7; ++r) {
+    for (int r = 1; r <= answerRows; ++r) {
         const RowHandlers handlers = rowHandlers[r - 1];
         const auto cells = row(r);
         for (int index = 0; index < int(cells.size()); ++index) {

@@ -1,4 +1,4 @@
-// Start-up and the two digit-count scroll bars, which prepare the page for "Empezar".
+// Start-up: the results list's header, the help text and the page at rest.
 #pragma once
 
 namespace pizarrin {
@@ -6,7 +6,5 @@ namespace pizarrin {
 class Form1Controls;
 
 void Form_Load(Form1Controls& form);
-void HScroll1_Change(Form1Controls& form);
-void HScroll2_Change(Form1Controls& form);
 
 } // namespace pizarrin

@@ -8,13 +8,13 @@ namespace pizarrin {
 
 namespace {
 
-// Up from the product row lands in the last partial-product row, at most at index 6.
+// Up from the product row lands in the last partial-product row, at most at its last cell.
 void productRowKeyDown(Form1Controls& form, int j, int keyCode)
 {
     if (keyCode == KeyUp) {
         const int rows = rowsInUse(form);
         if (rows >= 1)
-            form.row(rows)[std::min(j, 6)]->giveFocus();
+            form.row(rows)[std::min(j, cellsPerRow - 1)]->giveFocus();
         return;
     }
     form.Text7[j]->giveFocus();

@@ -51,17 +51,17 @@ void Command2_Click(Form1Controls& form)
     if (productInUse) {
         const QString written
             = ReadRow(form.Text7, form.rowAsRead(productRow), form.rowBeingRead());
-        markRow(form, form.Image1[6], form.product()->caption(), written);
+        markRow(form, form.Image1[productRow - 1], form.product()->caption(), written);
     }
 
     for (int k = 0; k < maxRows; ++k)
         form.Image1[k]->setTopTwips(form.row(k + 1)[0]->topTwips());
-    form.Image1[6]->setTopTwips(form.Text7[0]->topTwips());
+    form.Image1[productRow - 1]->setTopTwips(form.Text7[0]->topTwips());
     const int marked = boundedInt(rowCount, 0, maxRows);
     for (int k = 0; k < marked; ++k)
         form.Image1[k]->show();
     if (productInUse)
-        form.Image1[6]->show();
+        form.Image1[productRow - 1]->show();
 
     if (NumericValue(form.errorFlag()->caption()) == 0) {
         recordTimeTaken(form);

@@ -47,11 +47,9 @@ public:
     // The expected partial product of row r (1 to 6), "" above the rows in use:
     // Label5 to Label10.
     Label* expectedPartialProduct(int r) const;
-    // "1" when row r (1 to 6) is a zero row: Label24(r - 1).
-    Label* zeroRowFlag(int r) const { return Label24[std::size_t(r - 1)]; }
-    // Its top is the top of notebook line k (0 to 5), where row k + 1 stands at home:
-    // Label24(k), the same labels as the zero-row flags.
-    Label* notebookLine(int k) const { return Label24[std::size_t(k)]; }
+    // Row r's line (1 to 6): its caption is "1" when row r is a zero row, and its top
+    // is the notebook line where row r stands at home: Label24(r - 1).
+    Label* rowLine(int r) const { return Label24[std::size_t(r - 1)]; }
     Label* zeroRowCount() const { return Label25; } // zero rows found so far: Label25
     // The clock's whole second when the exercise started, the seconds it took once
     // it is right: Label21.

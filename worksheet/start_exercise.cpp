@@ -13,7 +13,6 @@ namespace pizarrin {
 namespace {
 
 constexpr int pupilWidth = 12;
-constexpr int lineSpacing = 600; // the notebook lines, in twips
 constexpr int productRowGap = 30; // the product row stands just below its rule
 
 // Asks until the pupil answers something (spaces count); each answer shows at once.
@@ -51,17 +50,17 @@ QString spacedDigits(const QString& digits)
 // for a new layout; the marks of the last exercise leave the page.
 void resetRows(Form1Controls& form)
 {
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < cellsPerRow; ++i) {
         form.Image1[i]->hide();
         for (int r = 1; r <= maxRows; ++r) {
             Cell* cell = form.row(r)[i];
             cell->setText({});
-            cell->setTopTwips(form.notebookLine(r - 1)->topTwips());
+            cell->setTopTwips(form.rowLine(r)->topTwips());
         }
     }
     form.zeroRowCount()->setCaption(u"0"_s);
     for (int r = 1; r <= maxRows; ++r)
-        form.zeroRowFlag(r)->setCaption(u"0"_s);
+        form.rowLine(r)->setCaption(u"0"_s);
 }
 
 // Every row in use shows its seven cells, but a zero row only its units cell; rows
@@ -95,12 +94,12 @@ void placeRows(Form1Controls& form, int rows)
         if (r >= 2) {
             const int zeroRowsAbove
                 = boundedInt(NumericValue(form.zeroRowCount()->caption()), 0, r - 1);
-            const int top = form.notebookLine(r - 1 - zeroRowsAbove)->topTwips();
+            const int top = form.rowLine(r - zeroRowsAbove)->topTwips();
             for (Cell* cell : cells)
                 cell->setTopTwips(top);
         }
         if (r < rows && expected == 0) {
-            form.zeroRowFlag(r)->setCaption(u"1"_s);
+            form.rowLine(r)->setCaption(u"1"_s);
             form.zeroRowCount()->setCaption(
                 numberText(NumericValue(form.zeroRowCount()->caption()) + 1));
         }
@@ -115,7 +114,7 @@ void placeProductRow(Form1Controls& form, int rows)
     const int ruleY = lastRow[0]->topTwips() + lineSpacing;
     form.Line1->setY1Twips(ruleY);
     form.Line1->setY2Twips(ruleY);
-    form.Line1->setX1Twips(lastRow[6]->leftTwips());
+    form.Line1->setX1Twips(lastRow[cellsPerRow - 1]->leftTwips());
 
     const bool productRowInUse = form.Text1[0]->topTwips() + lineSpacing != form.Line1->y1Twips();
     form.Line1->setVisible(productRowInUse);
@@ -174,7 +173,7 @@ void Command1_Click(Form1Controls& form)
     placeProductRow(form, rows);
 
     form.Line2->setX1Twips(form.Text1[m]->leftTwips());
-    form.Image1[6]->setTopTwips(form.Line1->y1Twips() + productRowGap);
+    form.Image1[productRow - 1]->setTopTwips(form.Line1->y1Twips() + productRowGap);
 
     form.startSecond()->setCaption(
         numberText(std::floor(static_cast<double>(form.platform().clock()))));
