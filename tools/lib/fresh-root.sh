@@ -94,13 +94,6 @@ fresh_root_run() { # SECONDS SCRIPT ARGS...
     local deadline=$1 script=$2
     shift 2
     cp "$script" "$root/fresh-steps"
-    # shellcheck disable=SC2016 # the inner shell expands its own arguments
     timeout --kill-after=30 "$deadline" unshare --mount --pid --fork --kill-child --mount-proc="$root/proc" \
-        bash -c 'root=$1 cache=$2; shift 2
-            mount --rbind /dev "$root/dev"
-            mount -t sysfs sysfs "$root/sys"
-            mount -t tmpfs tmpfs "$root/tmp"
-            mount --bind "$cache/archives" "$root/var/cache/apt/archives"
-            exec chroot "$root" bash /fresh-steps "$@"' \
-        "$tool" "$root" "$cache" "$@"
+        "$(dirname "${BASH_SOURCE[0]}")/enter-root" "$root" "$cache" "$@"
 }
