@@ -32,11 +32,7 @@ std::unique_ptr<Window> shownWindow()
 void readyForEmpezar(Window& window, long long first, long long second)
 {
     endExercise(*window);
-    window->HScroll1->setValue(digitCount(first));
-    window->HScroll2->setValue(digitCount(second));
-    window.script->randoms
-        = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
-    window.script->answers = {u"7 Abcd"_s};
+    window.prepare(first, second);
     paintPending(*window);
 }
 
@@ -115,7 +111,7 @@ void terminar(benchmark::State& state)
             QTest::mouseClick((*window)->Command1, Qt::LeftButton);
             for (int r = 1; r <= 6; ++r)
                 write((*window)->row(r)[0], (*window)->expectedPartialProduct(r)->caption());
-            write((*window)->Text7[0], right ? (*window)->Label3->caption() : u"1"_s);
+            write((*window)->Text7[0], right ? (*window)->product()->caption() : u"1"_s);
             paintPending(**window);
         }
         state.ResumeTiming();

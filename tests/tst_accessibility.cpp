@@ -90,12 +90,13 @@ void TestAccessibility::saysRightAndWrongInWords()
     QCOMPARE(accessibleName(window->Image1[0]), u"Fila 1: bien"_s);
     QCOMPARE(accessibleName(window->Image1[2]), u"Fila 3: mal"_s);
     QCOMPARE(accessibleName(window->Image1[6]), u"Producto: bien"_s);
-    QCOMPARE(accessibleName(window->Label14), u"MAL"_s);
-    QCOMPARE(QAccessible::queryAccessibleInterface(window->Label14)->text(QAccessible::Description),
+    QCOMPARE(accessibleName(window->verdict()), u"MAL"_s);
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(window->verdict())->text(QAccessible::Description),
         u"Corrección"_s);
     // Once the verdict has left the page it says nothing.
-    window->Label14->hide();
-    QCOMPARE(accessibleName(window->Label14), QString());
+    window->verdict()->hide();
+    QCOMPARE(accessibleName(window->verdict()), QString());
 }
 
 void TestAccessibility::hiddenPanelValuesStayHidden()
@@ -108,15 +109,15 @@ void TestAccessibility::hiddenPanelValuesStayHidden()
     for (const QString& text : treeTexts(*window))
         for (const QString& secret : secrets)
             QVERIFY2(!text.contains(secret), qPrintable(text));
-    QCOMPARE(accessibleName(window->Label3), QString());
-    QVERIFY(QAccessible::queryAccessibleInterface(window->Label3)->state().invisible);
+    QCOMPARE(accessibleName(window->product()), QString());
+    QVERIFY(QAccessible::queryAccessibleInterface(window->product())->state().invisible);
 
     // With the access code the panel reads like any other.
     window.script->answers = {u"lapicero"_s};
-    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QTest::mouseClick(window->verdict(), Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
     QVERIFY(treeTexts(*window).contains(u"208384"_s));
-    QCOMPARE(accessibleName(window->Label3), u"208384"_s);
+    QCOMPARE(accessibleName(window->product()), u"208384"_s);
 }
 
 void TestAccessibility::tabNeverReachesThePanel()

@@ -219,7 +219,7 @@ void TestCellEntry::focusOnlyGoesToShownCells()
     Window window;
     QVERIFY(window.open());
     window.start(12, 34);
-    window->Label24[1]->setCaption(u"1"_s);
+    window->rowLine(2)->setCaption(u"1"_s);
     QTest::mouseClick(window->Text2[2], Qt::LeftButton);
     act(u"5"_s);
     QCOMPARE(focusName(), u"Text2(2)"_s);
@@ -265,7 +265,7 @@ void TestCellEntry::workedExample123By204()
     QCOMPARE(
         window->Text3[2]->text() + window->Text3[1]->text() + window->Text3[0]->text(), u"246"_s);
     window.finish();
-    QCOMPARE(window->Label14->caption(), u"BIEN"_s);
+    QCOMPARE(window->verdict()->caption(), u"BIEN"_s);
 }
 
 void TestCellEntry::overviewWalk512By407()
@@ -286,7 +286,7 @@ void TestCellEntry::overviewWalk512By407()
         QVERIFY2(focusName() == focus[k], qPrintable(u"key %1: "_s.arg(k) + focusName()));
     }
     window.finish();
-    QCOMPARE(window->Label14->caption(), u"BIEN"_s);
+    QCOMPARE(window->verdict()->caption(), u"BIEN"_s);
     QVERIFY(window->List1->line(1).startsWith(u"7 Abcd       10 (3-3) "_s));
 }
 

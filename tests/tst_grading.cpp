@@ -7,21 +7,6 @@ using namespace pizarrin::testing;
 
 namespace {
 
-// What the seven marks show: 'T' a tick, 'X' a cross, '.' hidden.
-QString marks(const Form1& form)
-{
-    QString shown;
-    for (const Image* mark : form.Image1) {
-        if (mark->isHidden())
-            shown += u'.';
-        else
-            shown += mark->pictureName() == u"Image2" ? u'T'
-                : mark->pictureName() == u"Image3"    ? u'X'
-                                                      : u'?';
-    }
-    return shown;
-}
-
 const QStringList right512By407 {u"Text1(0):4853"_s, u"Text3(0):8402"_s, u"Text7(0):483802"_s};
 
 } // namespace
@@ -97,9 +82,10 @@ void TestGrading::readsEachRowAsOneNumber()
     window.finish();
 
     QTEST(marks(*window), "marks");
-    QTEST(window->Label14->caption(), "verdict");
-    QVERIFY(window->Label14->isShown());
-    QCOMPARE(window->Label20->caption(), window->Label14->caption() == u"MAL" ? u"1"_s : u"0"_s);
+    QTEST(window->verdict()->caption(), "verdict");
+    QVERIFY(window->verdict()->isShown());
+    QCOMPARE(
+        window->errorFlag()->caption(), window->verdict()->caption() == u"MAL" ? u"1"_s : u"0"_s);
     // Marks stand beside their rows' units cells; an unused product mark keeps no picture.
     for (int k = 0; k < 6; ++k)
         QCOMPARE(window->Image1[k]->topTwips(), window->row(k + 1)[0]->topTwips());
@@ -117,13 +103,13 @@ void TestGrading::leavesWhatItReadInTheHiddenPanel()
     window.start(512, 407);
     fill(*window, {u"Text1(1):4853"_s, u"Text3(0):4802"_s, u"Text7(0):483802"_s});
     window.finish();
-    QCOMPARE(window->Label26[0]->caption(), u"3584"_s);
-    QCOMPARE(window->Label26[1]->caption(), QString());
-    QCOMPARE(window->Label26[2]->caption(), u"2084"_s);
-    QCOMPARE(window->Label26[3]->caption(), u"Label26(3)"_s); // rows not in use are not read
-    QCOMPARE(window->Label26[6]->caption(), u"208384"_s);
-    QCOMPARE(window->Label11->caption(), u"208384"_s);
-    QCOMPARE(window->Label20->caption(), u"1"_s);
+    QCOMPARE(window->rowAsRead(1)->caption(), u"3584"_s);
+    QCOMPARE(window->rowAsRead(2)->caption(), QString());
+    QCOMPARE(window->rowAsRead(3)->caption(), u"2084"_s);
+    QCOMPARE(window->rowAsRead(4)->caption(), u"Label26(3)"_s); // rows not in use are not read
+    QCOMPARE(window->rowAsRead(7)->caption(), u"208384"_s);
+    QCOMPARE(window->rowBeingRead()->caption(), u"208384"_s);
+    QCOMPARE(window->errorFlag()->caption(), u"1"_s);
 }
 
 void TestGrading::correctsTheWorkedExampleToBien()
@@ -136,8 +122,8 @@ void TestGrading::correctsTheWorkedExampleToBien()
     window.finish();
     QCOMPARE(marks(*window), u"TTX...T"_s);
     QCOMPARE(window->Image1[1]->topTwips(), window->Image1[2]->topTwips());
-    QCOMPARE(window->Label14->caption(), u"MAL"_s);
-    QCOMPARE(window->Label16->caption(), u"9"_s);
+    QCOMPARE(window->verdict()->caption(), u"MAL"_s);
+    QCOMPARE(window->grade()->caption(), u"9"_s);
     QVERIFY(window->Timer1->isActive());
 
     // The pupil goes back to row 3 with the keyboard and rewrites its first two digits.
@@ -148,7 +134,7 @@ void TestGrading::correctsTheWorkedExampleToBien()
     window.script->clock = 595.0F;
     window.finish();
     QCOMPARE(marks(*window), u"TTT...T"_s);
-    QCOMPARE(window->Label14->caption(), u"BIEN"_s);
+    QCOMPARE(window->verdict()->caption(), u"BIEN"_s);
     QCOMPARE(window->List1->line(1), u"7 Abcd       09 (3-3) 95 s"_s);
 }
 
@@ -172,12 +158,12 @@ void TestGrading::lowersTheGradeDownToZero()
     window.start(35, 3);
     for (int k = 0; k < wrongPresses; ++k) {
         window.finish();
-        QCOMPARE(window->Label16->caption(), QString::number(std::max(0, 9 - k)));
+        QCOMPARE(window->grade()->caption(), QString::number(std::max(0, 9 - k)));
     }
-    QTEST(window->Label16->caption(), "shown");
+    QTEST(window->grade()->caption(), "shown");
     fill(*window, {u"Text1(0):501"_s});
     window.finish();
-    QTEST(window->Label16->caption(), "shown");
+    QTEST(window->grade()->caption(), "shown");
     QCOMPARE(window->List1->line(1).mid(13, 2), inLine);
 }
 
@@ -226,11 +212,11 @@ void TestGrading::countsTimePastMidnight()
     QVERIFY(window.open());
     window.script->clock = 86390.5F;
     window.start(35, 3);
-    QCOMPARE(window->Label21->caption(), u"86390"_s);
+    QCOMPARE(window->startSecond()->caption(), u"86390"_s);
     fill(*window, {u"Text1(0):501"_s});
     window.script->clock = 15.25F;
     window.finish();
-    QCOMPARE(window->Label21->caption(), u"25"_s);
+    QCOMPARE(window->startSecond()->caption(), u"25"_s);
     QVERIFY(window->List1->line(1).endsWith(u" 25 s"_s));
 }
 
@@ -243,9 +229,9 @@ void TestGrading::keepsBienOnScreenAfterAQuickCorrection()
     QVERIFY(window->Timer1->isActive());
     fill(*window, {u"Text1(0):501"_s});
     window.finish();
-    QCOMPARE(window->Label14->caption(), u"BIEN"_s);
+    QCOMPARE(window->verdict()->caption(), u"BIEN"_s);
     QVERIFY(!window->Timer1->isActive());
-    QVERIFY(window->Label14->isShown());
+    QVERIFY(window->verdict()->isShown());
 }
 
 void TestGrading::bringsBackTheListAndTheNextExercise()
@@ -270,8 +256,8 @@ void TestGrading::bringsBackTheListAndTheNextExercise()
 
     window.start(21, 43, u"Luis"_s);
     QCOMPARE(marks(*window), u"......."_s);
-    QCOMPARE(window->Label14->caption(), QString());
-    QCOMPARE(window->Label16->caption(), u"10"_s);
+    QCOMPARE(window->verdict()->caption(), QString());
+    QCOMPARE(window->grade()->caption(), u"10"_s);
 }
 
 QTEST_MAIN(TestGrading)

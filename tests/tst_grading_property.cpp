@@ -60,8 +60,8 @@ void TestGradingProperty::rightDigitsPassAndOneWrongDigitFailsItsRow()
                 const long long first = randomFactor(generator, m);
                 const long long second = randomFactor(generator, n);
                 window.start(first, second);
-                QCOMPARE(window->Label1->caption(), QString::number(first));
-                QCOMPARE(window->Label2->caption(), QString::number(second));
+                QCOMPARE(window->firstFactor()->caption(), QString::number(first));
+                QCOMPARE(window->secondFactor()->caption(), QString::number(second));
 
                 const QList<Row> rows = rightRows(first, second, window->Text7[0]->isShown());
                 const bool spoil = k % 2 == 1;
@@ -78,11 +78,11 @@ void TestGradingProperty::rightDigitsPassAndOneWrongDigitFailsItsRow()
                 window.finish();
                 const QString context = u"%1 x %2"_s.arg(first).arg(second);
                 if (!spoil) {
-                    QVERIFY2(window->Label14->caption() == u"BIEN", qPrintable(context));
-                    QCOMPARE(window->Label16->caption(), u"10"_s);
+                    QVERIFY2(window->verdict()->caption() == u"BIEN", qPrintable(context));
+                    QCOMPARE(window->grade()->caption(), u"10"_s);
                     continue;
                 }
-                QVERIFY2(window->Label14->caption() == u"MAL", qPrintable(context));
+                QVERIFY2(window->verdict()->caption() == u"MAL", qPrintable(context));
                 for (const Row& row : rows) {
                     const Image* mark = window->Image1[row.r - 1];
                     QVERIFY(mark->isShown());
@@ -96,8 +96,8 @@ void TestGradingProperty::rightDigitsPassAndOneWrongDigitFailsItsRow()
                 QTest::keyClick(cell, Qt::Key_Backspace);
                 QTest::keyClick(cell, spoiled.digits[place].toLatin1());
                 window.finish();
-                QVERIFY2(window->Label14->caption() == u"BIEN", qPrintable(context));
-                QCOMPARE(window->Label16->caption(), u"9"_s);
+                QVERIFY2(window->verdict()->caption() == u"BIEN", qPrintable(context));
+                QCOMPARE(window->grade()->caption(), u"9"_s);
             }
         }
     }

@@ -55,7 +55,7 @@ void TestHelpPanelTimer::opensThePanelOnlyForTheExactCode()
     window.finish(); // "MAL": the verdict label is on the page
     window.script->answers = {answer};
     window.script->prompts.clear();
-    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QTest::mouseClick(window->verdict(), Qt::LeftButton);
 
     QCOMPARE(window.script->prompts.size(), 1);
     QCOMPARE(window.script->prompts[0].message, u"Clave:"_s);
@@ -67,7 +67,7 @@ void TestHelpPanelTimer::opensThePanelOnlyForTheExactCode()
         const QPoint overList = window->List1->geometry().center();
         QWidget* top = window->childAt(overList);
         QVERIFY(top == window->Picture1 || top->parentWidget() == window->Picture1);
-        QCOMPARE(window->Label3->caption(), u"208384"_s);
+        QCOMPARE(window->product()->caption(), u"208384"_s);
     }
 }
 
@@ -79,7 +79,7 @@ void TestHelpPanelTimer::aHiddenVerdictCannotBeClicked()
     // Clicks go to the window as the window system delivers them, to whatever is shown
     // under the pointer: at start the verdict is hidden, so its place is the bare page.
     const QPoint where
-        = window->Label14->mapTo(window.form.get(), window->Label14->rect().center());
+        = window->verdict()->mapTo(window.form.get(), window->verdict()->rect().center());
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, where);
     QVERIFY(window.script->prompts.isEmpty());
     QVERIFY(window->Picture1->isHidden());
@@ -100,12 +100,12 @@ void TestHelpPanelTimer::panelClosesOnlyOnItsFreeSurface()
     window.start(512, 407);
     window.finish();
     window.script->answers = {u"lapicero"_s};
-    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QTest::mouseClick(window->verdict(), Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
 
-    QTest::mouseClick(window->Label3, Qt::LeftButton);
+    QTest::mouseClick(window->product(), Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
-    QTest::mouseClick(window->Label26[4], Qt::LeftButton);
+    QTest::mouseClick(window->rowAsRead(5), Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
     // Beside the labels, near the panel's bottom-left corner.
     QTest::mouseClick(
@@ -129,8 +129,8 @@ void TestHelpPanelTimer::aPressReleasedElsewhereIsNoClick()
     window.finish();
     window.script->answers = {u"lapicero"_s};
     if (onPanel)
-        QTest::mouseClick(window->Label14, Qt::LeftButton);
-    QWidget* target = onPanel ? static_cast<QWidget*>(window->Picture1) : window->Label14;
+        QTest::mouseClick(window->verdict(), Qt::LeftButton);
+    QWidget* target = onPanel ? static_cast<QWidget*>(window->Picture1) : window->verdict();
     const int promptsBefore = int(window.script->prompts.size());
     // Pressed on its free corner, released beyond its right edge: the pupil slid off it.
     const QPoint inside(4, target->height() - 4);
@@ -148,16 +148,16 @@ void TestHelpPanelTimer::panelStaysOpenAcrossANewExercise()
     fill(*window, {u"Text1(0):501"_s});
     window.finish(); // "BIEN" stays, and the panel can still be opened through it
     window.script->answers = {u"lapicero"_s};
-    QTest::mouseClick(window->Label14, Qt::LeftButton);
+    QTest::mouseClick(window->verdict(), Qt::LeftButton);
     QVERIFY(window->Picture1->isShown());
 
     window.start(512, 407);
     QVERIFY(window->Picture1->isShown());
-    QCOMPARE(window->Label1->caption(), u"512"_s);
-    QCOMPARE(window->Label5->caption(), u"3584"_s);
-    QCOMPARE(window->Label6->caption(), u"0"_s);
-    QCOMPARE(window->Label7->caption(), u"2048"_s);
-    QCOMPARE(window->Label3->caption(), u"208384"_s);
+    QCOMPARE(window->firstFactor()->caption(), u"512"_s);
+    QCOMPARE(window->expectedPartialProduct(1)->caption(), u"3584"_s);
+    QCOMPARE(window->expectedPartialProduct(2)->caption(), u"0"_s);
+    QCOMPARE(window->expectedPartialProduct(3)->caption(), u"2048"_s);
+    QCOMPARE(window->product()->caption(), u"208384"_s);
 }
 
 void TestHelpPanelTimer::malLeavesThePageAfterTwoSeconds()
@@ -166,10 +166,10 @@ void TestHelpPanelTimer::malLeavesThePageAfterTwoSeconds()
     QVERIFY(window.open());
     window.start(35, 3);
     window.finish();
-    QCOMPARE(window->Label14->caption(), u"MAL"_s);
-    QVERIFY(window->Label14->isShown());
+    QCOMPARE(window->verdict()->caption(), u"MAL"_s);
+    QVERIFY(window->verdict()->isShown());
     QCOMPARE(window->Timer1->interval(), 2000);
-    QTRY_VERIFY_WITH_TIMEOUT(window->Label14->isHidden(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->verdict()->isHidden(), 3000);
     QVERIFY(!window->Timer1->isActive());
 }
 

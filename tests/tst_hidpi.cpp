@@ -138,7 +138,7 @@ void TestHiDpi::fitsTextsInTheirControls()
     Window window;
     QVERIFY(window.open());
     window.start(987654, 123456, u"12 Bartolomé"_s);
-    window->Label14->setCaption(u"BIEN"_s);
+    window->verdict()->setCaption(u"BIEN"_s);
     // The ink of the text, on its first line's baseline, lies inside the control.
     auto fits = [](const QWidget* control, const QString& text) {
         const QFontMetrics metrics(control->font());
@@ -146,8 +146,8 @@ void TestHiDpi::fitsTextsInTheirControls()
         return ink.width() <= control->width() && metrics.ascent() + ink.top() >= 0
             && metrics.ascent() + ink.bottom() <= control->height();
     };
-    for (const Label* label : {window->Label12, window->Label13, window->Label14, window->Label15,
-             window->Label16, window->Label23})
+    for (const Label* label : {window->Label12, window->Label13, window->verdict(), window->pupil(),
+             window->grade(), window->Label23})
         QVERIFY2(fits(label, label->caption()), qPrintable(label->objectName()));
     QVERIFY(fits(window->Text1[0], u"8"_s));
     QVERIFY(fits(window->Command1, window->Command1->text()));

@@ -58,8 +58,8 @@ void TestSoak::invariantsHoldUnderRandomEvents()
         for (int k = 0; k < events.size(); ++k) {
             const bool broken = !applyAndCheck(window, events[k]).isEmpty();
             if (events[k].kind == EventKind::ClickButton && window->Command2->isShown())
-                pairsStarted.insert(
-                    window->Label1->caption().size() * 10 + window->Label2->caption().size());
+                pairsStarted.insert(window->firstFactor()->caption().size() * 10
+                    + window->secondFactor()->caption().size());
             if (broken) {
                 QString what;
                 const QList<Event> failing = shrink(events.mid(0, k + 1));

@@ -1,5 +1,6 @@
 // "Empezar": the pupil prompt, the factors and the notebook page laid out for them.
 #include "support/harness.h"
+#include "window/worksheet.h"
 
 #include <QRandomGenerator>
 
@@ -53,9 +54,9 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
     window.script->answers = answers;
     QTest::mouseClick(window->Command1, Qt::LeftButton);
 
-    QTEST(window->Label15->caption(), "pupil");
+    QTEST(window->pupil()->caption(), "pupil");
     // Shown as typed: "<i>" is three characters on screen, never italics.
-    QCOMPARE(window->Label15->textFormat(), Qt::PlainText);
+    QCOMPARE(window->pupil()->textFormat(), Qt::PlainText);
     QCOMPARE(window.script->prompts.size(), answers.size());
     for (const Prompt& prompt : window.script->prompts) {
         QCOMPARE(prompt.message, u"Entra tu número y nombre"_s);
@@ -70,15 +71,15 @@ void TestStartExercise::showsAnEmptyAnswerWhileAskingAgain()
     window.script->answers = {u""_s, u"Luis"_s};
     QStringList seen;
     window.script->onPrompt = [&] {
-        seen << window->Label15->caption();
+        seen << window->pupil()->caption();
         // Nothing else has changed while the pupil is still being asked.
         QVERIFY(window->Command1->isShown());
         QVERIFY(window->HScroll1->isShown());
-        QCOMPARE(window->Label1->caption(), u"Label1"_s);
+        QCOMPARE(window->firstFactor()->caption(), u"Label1"_s);
     };
     QTest::mouseClick(window->Command1, Qt::LeftButton);
     QCOMPARE(seen, (QStringList {u"Nombre"_s, u""_s}));
-    QCOMPARE(window->Label15->caption(), u"Luis        "_s);
+    QCOMPARE(window->pupil()->caption(), u"Luis        "_s);
 }
 
 void TestStartExercise::stopsAskingWhenTheWindowCloses()
@@ -175,20 +176,18 @@ void TestStartExercise::laysOutThePage()
             QCOMPARE(cell->topTwips(), tops[r - 1]);
     }
     QString flags;
-    for (const Label* flag : window->Label24)
-        flags += flag->caption();
+    for (int r = 1; r <= maxRows; ++r)
+        flags += window->rowLine(r)->caption();
     QTEST(flags, "zeroFlags");
-    QCOMPARE(window->Label25->caption(), QString::number(flags.count(u'1')));
-    const std::array expectedLabels {window->Label5, window->Label6, window->Label7, window->Label8,
-        window->Label9, window->Label10};
-    for (int r = 0; r < 6; ++r)
-        QCOMPARE(expectedLabels[r]->caption(), expected[r]);
+    QCOMPARE(window->zeroRowCount()->caption(), QString::number(flags.count(u'1')));
+    for (int r = 1; r <= maxRows; ++r)
+        QCOMPARE(window->expectedPartialProduct(r)->caption(), expected[r - 1]);
 
-    QCOMPARE(window->Label1->caption(), QString::number(first));
-    QCOMPARE(window->Label2->caption(), QString::number(second));
-    QTEST(window->Label3->caption(), "product");
-    QCOMPARE(window->Label4->caption(), QString::number(digitCount(second)));
-    QTEST(window->Label22->caption(), "lastRowLeft");
+    QCOMPARE(window->firstFactor()->caption(), QString::number(first));
+    QCOMPARE(window->secondFactor()->caption(), QString::number(second));
+    QTEST(window->product()->caption(), "product");
+    QCOMPARE(window->rowCount()->caption(), QString::number(digitCount(second)));
+    QTEST(window->lastRowLeft()->caption(), "lastRowLeft");
 
     QCOMPARE(window->Line1->y1Twips(), ruleY);
     QCOMPARE(window->Line1->y2Twips(), ruleY);
@@ -207,7 +206,7 @@ void TestStartExercise::laysOutThePage()
     for (QChar digit : QString::number(second))
         spaced += u' ' + QString(digit);
     QCOMPARE(window->Label13->caption(), spaced);
-    QCOMPARE(window->Label21->caption(), u"4000"_s);
+    QCOMPARE(window->startSecond()->caption(), u"4000"_s);
     QCOMPARE(focusName(), u"Text1(0)"_s);
 }
 
@@ -222,8 +221,8 @@ void TestStartExercise::switchesToTheExerciseState()
     QVERIFY(window->HScroll2->isHidden());
     QCOMPARE(window->Label12->caption(), u" 5 1 2"_s);
     QCOMPARE(window->Label13->caption(), u" 4 0 7"_s);
-    QCOMPARE(window->Label16->caption(), u"10"_s);
-    QCOMPARE(window->Label14->caption(), QString());
+    QCOMPARE(window->grade()->caption(), u"10"_s);
+    QCOMPARE(window->verdict()->caption(), QString());
     for (const Image* mark : window->Image1)
         QVERIFY(mark->isHidden());
     // The results list, the hidden panel and the timer are not the set-up's business.
@@ -277,21 +276,23 @@ void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
                 window.script->randoms = {r1, r2};
                 window->Command1->click();
 
-                const QString first = window->Label1->caption();
-                const QString second = window->Label2->caption();
+                const QString first = window->firstFactor()->caption();
+                const QString second = window->secondFactor()->caption();
                 QCOMPARE(first.size(), m);
                 QCOMPARE(second.size(), n);
                 QVERIFY(first.front() != u'0' && second.front() != u'0');
                 const long long product = first.toLongLong() * second.toLongLong();
-                QCOMPARE(window->Label3->caption(), QString::number(product));
-                const std::array expectedLabels {window->Label5, window->Label6, window->Label7,
-                    window->Label8, window->Label9, window->Label10};
+                QCOMPARE(window->product()->caption(), QString::number(product));
+                const std::array expectedLabels {window->expectedPartialProduct(1),
+                    window->expectedPartialProduct(2), window->expectedPartialProduct(3),
+                    window->expectedPartialProduct(4), window->expectedPartialProduct(5),
+                    window->expectedPartialProduct(6)};
                 long long sum = 0;
                 long long place = 1;
                 for (int r = 1; r <= n; ++r, place *= 10) {
                     sum += expectedLabels[r - 1]->caption().toLongLong() * place;
                     const bool zero = second[n - r] == u'0';
-                    QCOMPARE(window->Label24[r - 1]->caption(), zero ? u"1"_s : u"0"_s);
+                    QCOMPARE(window->rowLine(r)->caption(), zero ? u"1"_s : u"0"_s);
                 }
                 QCOMPARE(sum, product);
                 // The product row is in use exactly when the rows take more than one line.

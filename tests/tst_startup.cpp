@@ -61,8 +61,8 @@ void TestStartup::startsWithHeaderHelpEmptyCellsAndSeededGenerator()
     auto* list = fresh->findChild<QListWidget*>(u"List1"_s);
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), u"Nombre      Nota Dif. Tiempo"_s);
-    QCOMPARE(fresh->Label18->caption(), u"6"_s);
-    QCOMPARE(fresh->Label19->caption(), u"3"_s);
+    QCOMPARE(fresh->firstDigitCount()->caption(), u"6"_s);
+    QCOMPARE(fresh->secondDigitCount()->caption(), u"3"_s);
     QCOMPARE(fresh->Label17->caption().size(), 303);
     QVERIFY(fresh->Label17->caption().startsWith(u"Realizar la multiplicación igual"_s));
     QVERIFY(fresh->Label17->caption().endsWith(u"Para terminar pulsar (Terminar)."_s));
@@ -149,7 +149,7 @@ void TestStartup::keepsTwipsExactlyAsWritten()
     QCOMPARE(cell->geometry().top(), 81);
     QCOMPARE(pixelRect({4860, 1210, 310, 555}), QRect(324, 81, 21, 37));
     // Inside the sunken panel, labels are placed relative to its client area.
-    QCOMPARE(window->Label1->geometry().topLeft(),
+    QCOMPARE(window->firstFactor()->geometry().topLeft(),
         QPoint(4, 3) + window->Picture1->contentsRect().topLeft());
 }
 
@@ -180,7 +180,7 @@ void TestStartup::usesFixedPitchForTheResultsList()
     // Sized in pixels at 96 dpi, so the window looks the same at any logical DPI.
     QCOMPARE(window->List1->font().pixelSize(), 12);
     QCOMPARE(window->Text1[0]->font().pixelSize(), 32);
-    QCOMPARE(window->Label14->font().pixelSize(), 37);
+    QCOMPARE(window->verdict()->font().pixelSize(), 37);
 }
 
 void TestStartup::scrollBarsPrepareThePage_data()
@@ -232,9 +232,9 @@ void TestStartup::scrollBarsPrepareThePage()
     QTEST(window->Line1->isShown(), "ruleShown");
     QCOMPARE(window->Line1->x1Twips(), 360);
     if (!firstMoves.isEmpty())
-        QCOMPARE(window->Label18->caption(), QString::number(firstMoves.last()));
+        QCOMPARE(window->firstDigitCount()->caption(), QString::number(firstMoves.last()));
     if (!secondMoves.isEmpty())
-        QCOMPARE(window->Label19->caption(), QString::number(secondMoves.last()));
+        QCOMPARE(window->secondDigitCount()->caption(), QString::number(secondMoves.last()));
 }
 
 void TestStartup::looksTheSameUnderAnyColourScheme_data()

@@ -1,7 +1,7 @@
 // Renders the real window in a few states to PNG files for the README: start-up, the
 // 512 x 407 example after a wrong "Terminar", and a 6 x 6 exercise. Run it on the xcb
 // platform under Xvfb (tools/screenshot does) or on any desktop.
-#include "app/form1.h"
+#include "support/harness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,24 +10,15 @@
 
 using namespace Qt::StringLiterals;
 using namespace pizarrin;
+using namespace pizarrin::testing;
 
 namespace {
 
-// A draw that makes "Empezar" pick `factor`: the leading digits of a six-digit number.
-float drawFor(long long factor)
+// The real services, but for the pupil's answer and the factors drawn.
+Platform scripted(long long first, long long second)
 {
-    long long n = factor;
-    while (n < 100000)
-        n *= 10;
-    return static_cast<float>((static_cast<double>(n - 100000) + 0.5) / 899999.0);
-}
-
-Platform scripted(QList<float> draws)
-{
-    auto pending = std::make_shared<QList<float>>(std::move(draws));
-    Platform platform = Platform::system();
+    Platform platform = systemDrawing(first, second);
     platform.inputBox = [](const QString&, const QString&, bool) { return u"7 Abcd"_s; };
-    platform.random = [pending] { return pending->isEmpty() ? 0.5F : pending->takeFirst(); };
     return platform;
 }
 
@@ -63,12 +54,12 @@ int main(int argc, char* argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s);
 
     {
-        Form1 form(scripted({}));
+        Form1 form(scripted(512, 407)); // nothing is drawn before "Empezar"
         form.show();
         save(form, out.filePath(u"startup.png"_s));
     }
     {
-        Form1 form(scripted({drawFor(512), drawFor(407)}));
+        Form1 form(scripted(512, 407));
         form.HScroll1->setValue(3);
         form.show();
         form.Command1->click();
@@ -82,7 +73,7 @@ int main(int argc, char* argv[])
         save(form, out.filePath(u"exercise-512x407.png"_s));
     }
     {
-        Form1 form(scripted({drawFor(987654), drawFor(123456)}));
+        Form1 form(scripted(987654, 123456));
         form.HScroll2->setValue(6);
         form.show();
         form.Command1->click();

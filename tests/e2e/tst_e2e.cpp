@@ -88,6 +88,24 @@ QString focusName()
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+// Shows the window and waits until it has the keyboard, with the focus in the list.
+bool openOnScreen(Form1& form)
+{
+    form.show();
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form, deadline)
+        && QTest::qWaitFor([] { return focusName() == u"List1"; }, deadline);
+}
+
+// Whether the keys were sent and the focus then arrives at the control named `name`.
+bool focusArrives(bool sent, const QString& name)
+{
+    if (sent && QTest::qWaitFor([&] { return focusName() == name; }, deadline))
+        return true;
+    qWarning().noquote() << "the focus is on" << focusName() << "instead of" << name;
+    return false;
+}
+
 // Presses `key` (Tab or shift+Tab) one press at a time, as a pupil does, until the focus
 // reaches `target`; false when the focus stops or comes round without reaching it.
 bool tabTo(const QString& target, const QString& key = u"Tab"_s)
@@ -170,14 +188,6 @@ private:
     QProcess typist_;
 };
 
-QString marks(const Form1& form)
-{
-    QString shown;
-    for (const Image* mark : form.Image1)
-        shown += mark->isHidden() ? u'.' : mark->pictureName() == u"Image2" ? u'T' : u'X';
-    return shown;
-}
-
 } // namespace
 
 class TestEndToEnd : public QObject {
@@ -191,15 +201,8 @@ private Q_SLOTS:
 void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
 {
     QCOMPARE(QGuiApplication::platformName(), u"xcb"_s);
-    auto draws = std::make_shared<QList<float>>(
-        QList<float> {testing::randomFor(512, 3), testing::randomFor(407, 3)});
-    Platform platform = Platform::system();
-    platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
-    Form1 form(platform);
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form, deadline));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"List1"_s, deadline);
+    Form1 form(testing::systemDrawing(512, 407));
+    QVERIFY(openOnScreen(form));
     // A window of fixed size: a window manager may not maximise it, nor offer to.
     const auto [functions, decorations] = motifHints(form.winId());
     QVERIFY(functions >= 0 && decorations >= 0);
@@ -210,7 +213,7 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
     const QPoint leftArrow(6, form.HScroll1->height() / 2);
     for (int k = 0; k < 3; ++k)
         QVERIFY(click(form.HScroll1, leftArrow));
-    QTRY_COMPARE_WITH_TIMEOUT(form.Label18->caption(), u"3"_s, deadline);
+    QTRY_COMPARE_WITH_TIMEOUT(form.firstDigitCount()->caption(), u"3"_s, deadline);
     QCOMPARE(form.Label12->caption(), u" ? ? ?"_s);
 
     // "Empezar", and the name typed into the real dialog.
@@ -225,43 +228,39 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
         QCOMPARE(answerer.echo, QLineEdit::Normal);
     }
     QVERIFY(focusWindow(&form));
-    QCOMPARE(form.Label15->caption(), u"7 Abcd      "_s);
+    QCOMPARE(form.pupil()->caption(), u"7 Abcd      "_s);
     QCOMPARE(form.Label13->caption(), u" 4 0 7"_s);
     QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(0)"_s, deadline);
 
     // Row 1, back with the arrows, the zero row, row 3 wrong, and the product.
-    QVERIFY(type(u"4853"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(4)"_s, deadline);
-    QVERIFY(keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(0)"_s, deadline);
-    QVERIFY(type(u"04802"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(4)"_s, deadline);
-    QVERIFY(keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s}));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(0)"_s, deadline);
-    QVERIFY(type(u"483802"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(6)"_s, deadline);
+    QVERIFY(focusArrives(type(u"4853"_s), u"Text1(4)"_s));
+    QVERIFY(focusArrives(
+        keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}), u"Text2(0)"_s));
+    QVERIFY(focusArrives(type(u"04802"_s), u"Text3(4)"_s));
+    QVERIFY(focusArrives(
+        keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s}), u"Text7(0)"_s));
+    QVERIFY(focusArrives(type(u"483802"_s), u"Text7(6)"_s));
     QCOMPARE(form.Text2[0]->text(), u"0"_s);
 
     QVERIFY(click(form.Command2));
-    QTRY_COMPARE_WITH_TIMEOUT(form.Label14->caption(), u"MAL"_s, deadline);
-    QCOMPARE(marks(form), u"TTX...T"_s);
-    QCOMPARE(form.Label16->caption(), u"9"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(form.verdict()->caption(), u"MAL"_s, deadline);
+    QCOMPARE(testing::marks(form), u"TTX...T"_s);
+    QCOMPARE(form.grade()->caption(), u"9"_s);
 
     // The correction: a click in row 3, then keys only.
     QVERIFY(click(form.Text3[1]));
     QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(1)"_s, deadline);
     QVERIFY(keys({u"Right"_s, u"BackSpace"_s}));
     QTRY_COMPARE_WITH_TIMEOUT(form.Text3[0]->text(), QString(), deadline);
-    QVERIFY(type(u"8"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text3(1)"_s, deadline);
+    QVERIFY(focusArrives(type(u"8"_s), u"Text3(1)"_s));
     QVERIFY(keys({u"BackSpace"_s}));
     QVERIFY(type(u"4"_s));
     QTRY_COMPARE_WITH_TIMEOUT(form.Text3[1]->text(), u"4"_s, deadline);
     QCOMPARE(form.Text3[0]->text(), u"8"_s);
 
     QVERIFY(click(form.Command2));
-    QTRY_COMPARE_WITH_TIMEOUT(form.Label14->caption(), u"BIEN"_s, deadline);
-    QCOMPARE(marks(form), u"TTT...T"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(form.verdict()->caption(), u"BIEN"_s, deadline);
+    QCOMPARE(testing::marks(form), u"TTT...T"_s);
     QCOMPARE(form.List1->count(), 2);
     const QRegularExpression line(u"^7 Abcd       09 \\(3-3\\) \\d+ s$"_s);
     QVERIFY2(line.match(form.List1->item(1)->text()).hasMatch(),
@@ -272,7 +271,7 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
     // on its free surface.
     {
         DialogAnswerer answerer(u"lapicero"_s);
-        QVERIFY(click(form.Label14));
+        QVERIFY(click(form.verdict()));
 
         QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isVisible(), deadline);
         QCOMPARE(answerer.title, u"ATENCIÓN"_s);
@@ -281,7 +280,7 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
         QCOMPARE(answerer.echo, QLineEdit::Password);
     }
     QVERIFY(focusWindow(&form));
-    QCOMPARE(form.Label3->caption(), u"208384"_s);
+    QCOMPARE(form.product()->caption(), u"208384"_s);
     QVERIFY(click(form.Picture1, QPoint(12, form.Picture1->height() - 12)));
     QTRY_VERIFY_WITH_TIMEOUT(form.Picture1->isHidden(), deadline);
 }
@@ -290,15 +289,8 @@ void TestEndToEnd::pupilPlaysAnExerciseAndTeacherOpensThePanel()
 // scroll bars and move between cells, Enter and Space press the buttons.
 void TestEndToEnd::pupilPlaysWithTheKeyboardAlone()
 {
-    auto draws = std::make_shared<QList<float>>(
-        QList<float> {testing::randomFor(305, 3), testing::randomFor(26, 2)});
-    Platform platform = Platform::system();
-    platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
-    Form1 form(platform);
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form, deadline));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"List1"_s, deadline);
+    Form1 form(testing::systemDrawing(305, 26));
+    QVERIFY(openOnScreen(form));
 
     QVERIFY(tabTo(u"HScroll1"_s));
     QVERIFY(keys({u"Left"_s, u"Left"_s, u"Left"_s}));
@@ -318,14 +310,11 @@ void TestEndToEnd::pupilPlaysWithTheKeyboardAlone()
     QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(0)"_s, deadline);
 
     // 305 x 26: 1830, 610 one place left, and 7930.
-    QVERIFY(type(u"0381"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text1(4)"_s, deadline);
-    QVERIFY(keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(0)"_s, deadline);
-    QVERIFY(type(u"016"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text2(3)"_s, deadline);
-    QVERIFY(keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s}));
-    QTRY_COMPARE_WITH_TIMEOUT(focusName(), u"Text7(0)"_s, deadline);
+    QVERIFY(focusArrives(type(u"0381"_s), u"Text1(4)"_s));
+    QVERIFY(focusArrives(
+        keys({u"Right"_s, u"Right"_s, u"Right"_s, u"Right"_s, u"Down"_s}), u"Text2(0)"_s));
+    QVERIFY(focusArrives(type(u"016"_s), u"Text2(3)"_s));
+    QVERIFY(focusArrives(keys({u"Down"_s, u"Right"_s, u"Right"_s, u"Right"_s}), u"Text7(0)"_s));
     QVERIFY(type(u"0397"_s));
     QTRY_COMPARE_WITH_TIMEOUT(form.Text7[3]->text(), u"7"_s, deadline);
 

@@ -250,7 +250,7 @@ inline void writeRightRow(Form1& form, int r)
         QTest::keyClick(const_cast<Cell*>(cell), Qt::Key_Backspace);
     }
     const QString expected
-        = r == 7 ? form.Label3->caption() : form.expectedPartialProduct(r)->caption();
+        = r == 7 ? form.product()->caption() : form.expectedPartialProduct(r)->caption();
     clickAt(form, units, units->rect().center());
     for (auto digit = expected.crbegin(); digit != expected.crend(); ++digit)
         if (QWidget* target = QApplication::focusWidget())
@@ -287,7 +287,7 @@ inline void apply(Window& window, const Event& event)
         break;
     case EventKind::ClickVerdict:
         window.script->answers = event.answers;
-        clickAt(form, form.Label14, form.Label14->rect().center());
+        clickAt(form, form.verdict(), form.verdict()->rect().center());
         break;
     case EventKind::ClickPanel: {
         // Only the part of the panel inside the window can be clicked.
@@ -334,7 +334,7 @@ inline QString brokenInvariant(const Form1& form)
     }
     if (const QWidget* focus = QApplication::focusWidget(); focus && focus->isHidden())
         return u"the focus is on the hidden "_s + focus->objectName();
-    const QString grade = form.Label16->caption();
+    const QString grade = form.grade()->caption();
     const double value = NumericValue(grade);
     if (!(value >= 0 && value <= 10) || numberText(value) != grade)
         return u"the grade reads "_s + grade;
@@ -378,7 +378,7 @@ inline QString applyAndCheck(Window& window, const Event& event, const ExtraInva
     if (what.isEmpty() && added != expected)
         what = u"%1 lines added where %2 were due"_s.arg(added).arg(expected);
     if (what.isEmpty() && expected == 1
-        && !(window->Label14->isShown() && window->Label14->caption() == u"BIEN"))
+        && !(window->verdict()->isShown() && window->verdict()->caption() == u"BIEN"))
         what = u"a finished exercise without \"BIEN\" on the page"_s;
     return what;
 }

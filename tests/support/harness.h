@@ -58,6 +58,31 @@ inline int digitCount(long long n)
     return static_cast<int>(QString::number(n).size());
 }
 
+// The real desktop services, but for the two factors drawn, which a test must know.
+inline Platform systemDrawing(long long first, long long second)
+{
+    auto draws = std::make_shared<QList<float>>(
+        QList<float> {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))});
+    Platform platform = Platform::system();
+    platform.random = [draws] { return draws->isEmpty() ? 0.5F : draws->takeFirst(); };
+    return platform;
+}
+
+// What the seven marks show: 'T' a tick, 'X' a cross, '.' hidden.
+inline QString marks(const Form1& form)
+{
+    QString shown;
+    for (const Image* mark : form.Image1) {
+        if (mark->isHidden())
+            shown += u'.';
+        else
+            shown += mark->pictureName() == u"Image2" ? u'T'
+                : mark->pictureName() == u"Image3"    ? u'X'
+                                                      : u'?';
+    }
+    return shown;
+}
+
 struct Window {
     std::shared_ptr<Script> script = std::make_shared<Script>();
     std::unique_ptr<Form1> form = std::make_unique<Form1>(scriptedPlatform(script));
@@ -72,15 +97,21 @@ struct Window {
         return QTest::qWaitForWindowActive(form.get());
     }
 
-    // Chooses the digit counts on the scroll bars and presses "Empezar" with scripted
-    // factors and pupil answer.
-    void start(long long first, long long second, const QString& pupil = u"7 Abcd"_s) const
+    // Chooses the digit counts on the scroll bars and scripts the factors and the pupil
+    // answer for the next "Empezar".
+    void prepare(long long first, long long second, const QString& pupil = u"7 Abcd"_s) const
     {
         form->HScroll1->setValue(digitCount(first));
         form->HScroll2->setValue(digitCount(second));
         script->randoms
             = {randomFor(first, digitCount(first)), randomFor(second, digitCount(second))};
         script->answers = {pupil};
+    }
+
+    // Prepares the exercise and presses "Empezar".
+    void start(long long first, long long second, const QString& pupil = u"7 Abcd"_s) const
+    {
+        prepare(first, second, pupil);
         QTest::mouseClick(form->Command1, Qt::LeftButton);
     }
 
