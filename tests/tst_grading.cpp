@@ -1,5 +1,5 @@
 // "Terminar": every row read as one number and marked, the verdict, the grade, the
-// time and the results line.
+// time and the results line, and "MAL" leaving the page on the timer.
 #include "support/harness.h"
 
 using namespace pizarrin;
@@ -26,6 +26,7 @@ private Q_SLOTS:
     void countsTimePastMidnight();
     void keepsBienOnScreenAfterAQuickCorrection();
     void bringsBackTheListAndTheNextExercise();
+    void malLeavesThePageAfterTwoSeconds();
 };
 
 void TestGrading::readsEachRowAsOneNumber_data()
@@ -258,6 +259,19 @@ void TestGrading::bringsBackTheListAndTheNextExercise()
     QCOMPARE(marks(*window), u"......."_s);
     QCOMPARE(window->verdict()->caption(), QString());
     QCOMPARE(window->grade()->caption(), u"10"_s);
+}
+
+void TestGrading::malLeavesThePageAfterTwoSeconds()
+{
+    Window window;
+    QVERIFY(window.open());
+    window.start(35, 3);
+    window.finish();
+    QCOMPARE(window->verdict()->caption(), u"MAL"_s);
+    QVERIFY(window->verdict()->isShown());
+    QCOMPARE(window->Timer1->interval(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->verdict()->isHidden(), 3000);
+    QVERIFY(!window->Timer1->isActive());
 }
 
 QTEST_MAIN(TestGrading)

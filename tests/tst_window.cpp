@@ -1,5 +1,5 @@
-// The window in its start-up state, its geometry in twips, and the two digit-count
-// scroll bars.
+// The window as its design lays it out: the controls shown at start-up, their geometry
+// in twips, the focus order's start, the stacking and the look under any scheme.
 #include "support/harness.h"
 
 #include "toolkit/controls/twips.h"
@@ -12,26 +12,23 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-class TestStartup : public QObject {
+class TestWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void startsShowingOnlyTheDesignsVisibleControls_data();
     void startsShowingOnlyTheDesignsVisibleControls();
-    void startsWithHeaderHelpEmptyCellsAndSeededGenerator();
     void opensWithTheFocusInTheResultsList();
     void placesControlsAtTheirTwips_data();
     void placesControlsAtTheirTwips();
     void keepsTwipsExactlyAsWritten();
     void stacksHelpUnderListAndPanelAboveIt();
     void usesFixedPitchForTheResultsList();
-    void scrollBarsPrepareThePage_data();
-    void scrollBarsPrepareThePage();
     void looksTheSameUnderAnyColourScheme_data();
     void looksTheSameUnderAnyColourScheme();
 };
 
-void TestStartup::startsShowingOnlyTheDesignsVisibleControls_data()
+void TestWindow::startsShowingOnlyTheDesignsVisibleControls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shown");
@@ -44,7 +41,7 @@ void TestStartup::startsShowingOnlyTheDesignsVisibleControls_data()
         QTest::newRow(name) << QString::fromLatin1(name) << false;
 }
 
-void TestStartup::startsShowingOnlyTheDesignsVisibleControls()
+void TestWindow::startsShowingOnlyTheDesignsVisibleControls()
 {
     QFETCH(QString, name);
     QFETCH(bool, shown);
@@ -54,39 +51,14 @@ void TestStartup::startsShowingOnlyTheDesignsVisibleControls()
     QCOMPARE(!control->isHidden(), shown);
 }
 
-void TestStartup::startsWithHeaderHelpEmptyCellsAndSeededGenerator()
-{
-    Window fresh;
-
-    auto* list = fresh->findChild<QListWidget*>(u"List1"_s);
-    QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), u"Nombre      Nota Dif. Tiempo"_s);
-    QCOMPARE(fresh->firstDigitCount()->caption(), u"6"_s);
-    QCOMPARE(fresh->secondDigitCount()->caption(), u"3"_s);
-    QCOMPARE(fresh->Label17->caption().size(), 303);
-    QVERIFY(fresh->Label17->caption().startsWith(u"Realizar la multiplicación igual"_s));
-    QVERIFY(fresh->Label17->caption().endsWith(u"Para terminar pulsar (Terminar)."_s));
-    const auto cells = fresh->findChildren<QLineEdit*>();
-    QCOMPARE(cells.size(), 55);
-    for (const QLineEdit* cell : cells)
-        QVERIFY2(cell->text().isEmpty(), qPrintable(cell->objectName()));
-    QCOMPARE(fresh.script->seeds, QList<float> {fresh.script->clock});
-    // The window carries the application's icon, from the library's own resources.
-    QVERIFY(fresh->windowIcon().availableSizes().contains(QSize(48, 48)));
-    QCOMPARE(fresh->windowTitle(), u"Realiza la multiplicación"_s);
-    // Nothing in the window starts before the pupil asks for it.
-    QVERIFY(fresh.script->prompts.isEmpty());
-    QVERIFY(!fresh->findChild<QTimer*>(u"Timer1"_s)->isActive());
-}
-
-void TestStartup::opensWithTheFocusInTheResultsList()
+void TestWindow::opensWithTheFocusInTheResultsList()
 {
     Window window;
     QVERIFY(window.open());
     QCOMPARE(focusName(), u"List1"_s);
 }
 
-void TestStartup::placesControlsAtTheirTwips_data()
+void TestWindow::placesControlsAtTheirTwips_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("property");
@@ -128,7 +100,7 @@ void TestStartup::placesControlsAtTheirTwips_data()
     row("Command2", "leftTwips", 2760);
 }
 
-void TestStartup::placesControlsAtTheirTwips()
+void TestWindow::placesControlsAtTheirTwips()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, property);
@@ -139,7 +111,7 @@ void TestStartup::placesControlsAtTheirTwips()
     QCOMPARE(control->property(property.constData()).toInt(), twips);
 }
 
-void TestStartup::keepsTwipsExactlyAsWritten()
+void TestWindow::keepsTwipsExactlyAsWritten()
 {
     Window window;
     Cell* cell = window->Text2[3];
@@ -153,7 +125,7 @@ void TestStartup::keepsTwipsExactlyAsWritten()
         QPoint(4, 3) + window->Picture1->contentsRect().topLeft());
 }
 
-void TestStartup::stacksHelpUnderListAndPanelAboveIt()
+void TestWindow::stacksHelpUnderListAndPanelAboveIt()
 {
     Window window;
     const QPoint helpCentre = window->Label17->geometry().center();
@@ -171,7 +143,7 @@ void TestStartup::stacksHelpUnderListAndPanelAboveIt()
     QCOMPARE(onTop(helpCentre), u"Picture1"_s);
 }
 
-void TestStartup::usesFixedPitchForTheResultsList()
+void TestWindow::usesFixedPitchForTheResultsList()
 {
     Window window;
     const QFontMetrics metrics(window->List1->font());
@@ -183,61 +155,7 @@ void TestStartup::usesFixedPitchForTheResultsList()
     QCOMPARE(window->verdict()->font().pixelSize(), 37);
 }
 
-void TestStartup::scrollBarsPrepareThePage_data()
-{
-    QTest::addColumn<QList<int>>("firstMoves");
-    QTest::addColumn<QList<int>>("secondMoves");
-    QTest::addColumn<QString>("firstDisplay");
-    QTest::addColumn<QString>("secondDisplay");
-    QTest::addColumn<int>("signLeft");
-    QTest::addColumn<int>("ruleY");
-    QTest::addColumn<bool>("ruleShown");
-
-    const QString designFirst = u"? ? ? ? ? ?"_s;
-    const QString designSecond = u"? ? ?"_s;
-    QTest::newRow("design state") << QList<int> {} << QList<int> {} << designFirst << designSecond
-                                  << 3825 << 2995 << true;
-    QTest::newRow("first to 1 leaves the rest")
-        << QList<int> {1} << QList<int> {} << u" ?"_s << designSecond << 3825 << 2995 << true;
-    QTest::newRow("first to 1 and back to 6")
-        << QList<int> {1, 6} << QList<int> {} << u" ? ? ? ? ? ?"_s << designSecond << 3825 << 2995
-        << true;
-    QTest::newRow("second to 1 hides the rule")
-        << QList<int> {} << QList<int> {1} << designFirst << u" ?"_s << 4495 << 1800 << false;
-    QTest::newRow("second to 1 then 2 shows it")
-        << QList<int> {} << QList<int> {1, 2} << designFirst << u" ? ?"_s << 4150 << 2400 << true;
-    QTest::newRow("second back to 3")
-        << QList<int> {} << QList<int> {4, 3} << designFirst << u" ? ? ?"_s << 3805 << 3000 << true;
-    QTest::newRow("second to 6") << QList<int> {} << QList<int> {6} << designFirst
-                                 << u" ? ? ? ? ? ?"_s << 2770 << 4800 << true;
-    QTest::newRow("both moved") << QList<int> {2} << QList<int> {5} << u" ? ?"_s << u" ? ? ? ? ?"_s
-                                << 3115 << 4200 << true;
-}
-
-void TestStartup::scrollBarsPrepareThePage()
-{
-    QFETCH(QList<int>, firstMoves);
-    QFETCH(QList<int>, secondMoves);
-    Window window;
-    for (int value : firstMoves)
-        window->HScroll1->setValue(value);
-    for (int value : secondMoves)
-        window->HScroll2->setValue(value);
-
-    QTEST(window->Label12->caption(), "firstDisplay");
-    QTEST(window->Label13->caption(), "secondDisplay");
-    QTEST(window->Label23->leftTwips(), "signLeft");
-    QTEST(window->Line1->y1Twips(), "ruleY");
-    QTEST(window->Line1->y2Twips(), "ruleY");
-    QTEST(window->Line1->isShown(), "ruleShown");
-    QCOMPARE(window->Line1->x1Twips(), 360);
-    if (!firstMoves.isEmpty())
-        QCOMPARE(window->firstDigitCount()->caption(), QString::number(firstMoves.last()));
-    if (!secondMoves.isEmpty())
-        QCOMPARE(window->secondDigitCount()->caption(), QString::number(secondMoves.last()));
-}
-
-void TestStartup::looksTheSameUnderAnyColourScheme_data()
+void TestWindow::looksTheSameUnderAnyColourScheme_data()
 {
     QTest::addColumn<QPalette>("scheme");
     // A dark desktop: light text on dark grey fields and buttons.
@@ -255,7 +173,7 @@ void TestStartup::looksTheSameUnderAnyColourScheme_data()
     QTest::newRow("high contrast") << contrast;
 }
 
-void TestStartup::looksTheSameUnderAnyColourScheme()
+void TestWindow::looksTheSameUnderAnyColourScheme()
 {
     QFETCH(QPalette, scheme);
     // At start-up, and with a digit typed into the first cell (the caret has moved on).
@@ -291,5 +209,5 @@ void TestStartup::looksTheSameUnderAnyColourScheme()
     QVERIFY(relit == light->grab().toImage());
 }
 
-QTEST_MAIN(TestStartup)
-#include "tst_startup.moc"
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

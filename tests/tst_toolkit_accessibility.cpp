@@ -39,7 +39,7 @@ QStringList treeTexts(Form1& form)
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestToolkitAccessibility : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -53,7 +53,7 @@ private Q_SLOTS:
     void reportsOnlyWhatThePupilSees();
 };
 
-void TestAccessibility::namesControlsInSpanish_data()
+void TestToolkitAccessibility::namesControlsInSpanish_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
@@ -72,7 +72,7 @@ void TestAccessibility::namesControlsInSpanish_data()
     QTest::newRow("grade") << u"Label16"_s << u"10"_s;
 }
 
-void TestAccessibility::namesControlsInSpanish()
+void TestToolkitAccessibility::namesControlsInSpanish()
 {
     QFETCH(QString, control);
     Window window;
@@ -80,7 +80,7 @@ void TestAccessibility::namesControlsInSpanish()
     QTEST(accessibleName(window->findChild<QWidget*>(control)), "name");
 }
 
-void TestAccessibility::saysRightAndWrongInWords()
+void TestToolkitAccessibility::saysRightAndWrongInWords()
 {
     Window window;
     QVERIFY(window.open());
@@ -99,7 +99,7 @@ void TestAccessibility::saysRightAndWrongInWords()
     QCOMPARE(accessibleName(window->verdict()), QString());
 }
 
-void TestAccessibility::hiddenPanelValuesStayHidden()
+void TestToolkitAccessibility::hiddenPanelValuesStayHidden()
 {
     Window window;
     QVERIFY(window.open());
@@ -120,7 +120,7 @@ void TestAccessibility::hiddenPanelValuesStayHidden()
     QCOMPARE(accessibleName(window->product()), u"208384"_s);
 }
 
-void TestAccessibility::tabNeverReachesThePanel()
+void TestToolkitAccessibility::tabNeverReachesThePanel()
 {
     Window window;
     QVERIFY(window.open());
@@ -133,7 +133,7 @@ void TestAccessibility::tabNeverReachesThePanel()
         QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
 }
 
-void TestAccessibility::operatesOnlyWhatIsOnView_data()
+void TestToolkitAccessibility::operatesOnlyWhatIsOnView_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("duringExercise");
@@ -153,7 +153,7 @@ void TestAccessibility::operatesOnlyWhatIsOnView_data()
     QTest::newRow("bar before an exercise") << u"HScroll2"_s << false << true << false;
 }
 
-void TestAccessibility::operatesOnlyWhatIsOnView()
+void TestToolkitAccessibility::operatesOnlyWhatIsOnView()
 {
     QFETCH(QString, control);
     QFETCH(bool, duringExercise);
@@ -193,7 +193,7 @@ void TestAccessibility::operatesOnlyWhatIsOnView()
     }
 }
 
-void TestAccessibility::reportsOnlyWhatThePupilSees()
+void TestToolkitAccessibility::reportsOnlyWhatThePupilSees()
 {
     Window window;
     QVERIFY(window.open());
@@ -213,5 +213,5 @@ void TestAccessibility::reportsOnlyWhatThePupilSees()
     QVERIFY(QAccessible::queryAccessibleInterface(window->Text1[0])->state().focused);
 }
 
-QTEST_MAIN(TestAccessibility)
-#include "tst_accessibility.moc"
+QTEST_MAIN(TestToolkitAccessibility)
+#include "tst_toolkit_accessibility.moc"

@@ -8,7 +8,7 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-class TestCellEntry : public QObject {
+class TestEntry : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -23,7 +23,7 @@ private Q_SLOTS:
     void overviewWalk512By407();
 };
 
-void TestCellEntry::typingKeepsOneCharacterAndMovesOn_data()
+void TestEntry::typingKeepsOneCharacterAndMovesOn_data()
 {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QStringList>("keys");
@@ -71,7 +71,7 @@ void TestCellEntry::typingKeepsOneCharacterAndMovesOn_data()
         << QStringList {u"Text1(0)="_s};
 }
 
-void TestCellEntry::typingKeepsOneCharacterAndMovesOn()
+void TestEntry::typingKeepsOneCharacterAndMovesOn()
 {
     QFETCH(QString, start);
     QFETCH(QStringList, keys);
@@ -91,7 +91,7 @@ void TestCellEntry::typingKeepsOneCharacterAndMovesOn()
     }
 }
 
-void TestCellEntry::arrowsMoveBetweenCells_data()
+void TestEntry::arrowsMoveBetweenCells_data()
 {
     QTest::addColumn<qlonglong>("first");
     QTest::addColumn<qlonglong>("second");
@@ -139,7 +139,7 @@ void TestCellEntry::arrowsMoveBetweenCells_data()
     row("up from row 6", 987654, 123456, "Text6(2)", "Up", "Text5(2)");
 }
 
-void TestCellEntry::arrowsMoveBetweenCells()
+void TestEntry::arrowsMoveBetweenCells()
 {
     QFETCH(qlonglong, first);
     QFETCH(qlonglong, second);
@@ -157,7 +157,7 @@ void TestCellEntry::arrowsMoveBetweenCells()
     QTEST(focusName(), "focus");
 }
 
-void TestCellEntry::anyEditLeavingTwoCharactersEmptiesTheCell()
+void TestEntry::anyEditLeavingTwoCharactersEmptiesTheCell()
 {
     Window window;
     QVERIFY(window.open());
@@ -181,7 +181,7 @@ void TestCellEntry::anyEditLeavingTwoCharactersEmptiesTheCell()
     QCOMPARE(window->Text1[5]->text(), u"e\u0301"_s);
 }
 
-void TestCellEntry::inputMethodTextIsTypedToo()
+void TestEntry::inputMethodTextIsTypedToo()
 {
     Window window;
     QVERIFY(window.open());
@@ -212,7 +212,7 @@ void TestCellEntry::inputMethodTextIsTypedToo()
     QCOMPARE(focusName(), u"Text6(0)"_s);
 }
 
-void TestCellEntry::focusOnlyGoesToShownCells()
+void TestEntry::focusOnlyGoesToShownCells()
 {
     // Row 2 is the last row and has no row 3 beneath: a zero-row flag left on it by
     // hand must not send the focus into a hidden cell.
@@ -226,7 +226,7 @@ void TestCellEntry::focusOnlyGoesToShownCells()
     QCOMPARE(window->Text2[2]->text(), u"5"_s);
 }
 
-void TestCellEntry::workedExample123By204()
+void TestEntry::workedExample123By204()
 {
     Window window;
     QVERIFY(window.open());
@@ -268,7 +268,7 @@ void TestCellEntry::workedExample123By204()
     QCOMPARE(window->verdict()->caption(), u"BIEN"_s);
 }
 
-void TestCellEntry::overviewWalk512By407()
+void TestEntry::overviewWalk512By407()
 {
     Window window;
     QVERIFY(window.open());
@@ -290,5 +290,5 @@ void TestCellEntry::overviewWalk512By407()
     QVERIFY(window->List1->line(1).startsWith(u"7 Abcd       10 (3-3) "_s));
 }
 
-QTEST_MAIN(TestCellEntry)
-#include "tst_cell_entry.moc"
+QTEST_MAIN(TestEntry)
+#include "tst_entry.moc"

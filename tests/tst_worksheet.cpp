@@ -1,4 +1,5 @@
-// "Empezar": the pupil prompt, the factors and the notebook page laid out for them.
+// The page before and at "Empezar": the digit-count scroll bars, the pupil prompt, the
+// factors and the notebook page laid out for them.
 #include "support/harness.h"
 #include "window/worksheet.h"
 
@@ -7,7 +8,7 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-class TestStartExercise : public QObject {
+class TestWorksheet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -21,9 +22,11 @@ private Q_SLOTS:
     void switchesToTheExerciseState();
     void showsAnEmptyProductRowAfterOneThatWasHidden();
     void drawsFactorsOfTheChosenLengthsWhoseRowsAddUp();
+    void scrollBarsPrepareThePage_data();
+    void scrollBarsPrepareThePage();
 };
 
-void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer_data()
+void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer_data()
 {
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("pupil");
@@ -47,7 +50,7 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer_data()
     QTest::newRow("markup shows as typed") << QStringList {u"<i>Ana</i>"_s} << u"<i>Ana</i>  "_s;
 }
 
-void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
+void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer()
 {
     QFETCH(QStringList, answers);
     Window window;
@@ -65,7 +68,7 @@ void TestStartExercise::keepsTwelveCharactersOfThePupilsAnswer()
     }
 }
 
-void TestStartExercise::showsAnEmptyAnswerWhileAskingAgain()
+void TestWorksheet::showsAnEmptyAnswerWhileAskingAgain()
 {
     Window window;
     window.script->answers = {u""_s, u"Luis"_s};
@@ -82,7 +85,7 @@ void TestStartExercise::showsAnEmptyAnswerWhileAskingAgain()
     QCOMPARE(window->pupil()->caption(), u"Luis        "_s);
 }
 
-void TestStartExercise::stopsAskingWhenTheWindowCloses()
+void TestWorksheet::stopsAskingWhenTheWindowCloses()
 {
     Window window;
     QVERIFY(window.open());
@@ -94,7 +97,7 @@ void TestStartExercise::stopsAskingWhenTheWindowCloses()
     QVERIFY(window->Command2->isHidden());
 }
 
-void TestStartExercise::stopsAskingWhenTheApplicationQuits()
+void TestWorksheet::stopsAskingWhenTheApplicationQuits()
 {
     Window window;
     QVERIFY(window.open());
@@ -108,7 +111,7 @@ void TestStartExercise::stopsAskingWhenTheApplicationQuits()
     QVERIFY(window->Command2->isHidden());
 }
 
-void TestStartExercise::laysOutThePage_data()
+void TestWorksheet::laysOutThePage_data()
 {
     QTest::addColumn<qlonglong>("first");
     QTest::addColumn<qlonglong>("second");
@@ -155,7 +158,7 @@ void TestStartExercise::laysOutThePage_data()
                            << u"121931812224"_s << 4810 << true << 1045 << 2770 << u"1045"_s;
 }
 
-void TestStartExercise::laysOutThePage()
+void TestWorksheet::laysOutThePage()
 {
     QFETCH(qlonglong, first);
     QFETCH(qlonglong, second);
@@ -210,7 +213,7 @@ void TestStartExercise::laysOutThePage()
     QCOMPARE(focusName(), u"Text1(0)"_s);
 }
 
-void TestStartExercise::switchesToTheExerciseState()
+void TestWorksheet::switchesToTheExerciseState()
 {
     Window window;
     QVERIFY(window.open());
@@ -230,7 +233,7 @@ void TestStartExercise::switchesToTheExerciseState()
     QVERIFY(window->Picture1->isHidden());
 }
 
-void TestStartExercise::showsAnEmptyProductRowAfterOneThatWasHidden()
+void TestWorksheet::showsAnEmptyProductRowAfterOneThatWasHidden()
 {
     Window window;
     QVERIFY(window.open());
@@ -257,7 +260,7 @@ void TestStartExercise::showsAnEmptyProductRowAfterOneThatWasHidden()
     }
 }
 
-void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
+void TestWorksheet::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
 {
     Window window;
     QRandomGenerator generator(20261208);
@@ -302,5 +305,59 @@ void TestStartExercise::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
     }
 }
 
-QTEST_MAIN(TestStartExercise)
-#include "tst_start_exercise.moc"
+void TestWorksheet::scrollBarsPrepareThePage_data()
+{
+    QTest::addColumn<QList<int>>("firstMoves");
+    QTest::addColumn<QList<int>>("secondMoves");
+    QTest::addColumn<QString>("firstDisplay");
+    QTest::addColumn<QString>("secondDisplay");
+    QTest::addColumn<int>("signLeft");
+    QTest::addColumn<int>("ruleY");
+    QTest::addColumn<bool>("ruleShown");
+
+    const QString designFirst = u"? ? ? ? ? ?"_s;
+    const QString designSecond = u"? ? ?"_s;
+    QTest::newRow("design state") << QList<int> {} << QList<int> {} << designFirst << designSecond
+                                  << 3825 << 2995 << true;
+    QTest::newRow("first to 1 leaves the rest")
+        << QList<int> {1} << QList<int> {} << u" ?"_s << designSecond << 3825 << 2995 << true;
+    QTest::newRow("first to 1 and back to 6")
+        << QList<int> {1, 6} << QList<int> {} << u" ? ? ? ? ? ?"_s << designSecond << 3825 << 2995
+        << true;
+    QTest::newRow("second to 1 hides the rule")
+        << QList<int> {} << QList<int> {1} << designFirst << u" ?"_s << 4495 << 1800 << false;
+    QTest::newRow("second to 1 then 2 shows it")
+        << QList<int> {} << QList<int> {1, 2} << designFirst << u" ? ?"_s << 4150 << 2400 << true;
+    QTest::newRow("second back to 3")
+        << QList<int> {} << QList<int> {4, 3} << designFirst << u" ? ? ?"_s << 3805 << 3000 << true;
+    QTest::newRow("second to 6") << QList<int> {} << QList<int> {6} << designFirst
+                                 << u" ? ? ? ? ? ?"_s << 2770 << 4800 << true;
+    QTest::newRow("both moved") << QList<int> {2} << QList<int> {5} << u" ? ?"_s << u" ? ? ? ? ?"_s
+                                << 3115 << 4200 << true;
+}
+
+void TestWorksheet::scrollBarsPrepareThePage()
+{
+    QFETCH(QList<int>, firstMoves);
+    QFETCH(QList<int>, secondMoves);
+    Window window;
+    for (int value : firstMoves)
+        window->HScroll1->setValue(value);
+    for (int value : secondMoves)
+        window->HScroll2->setValue(value);
+
+    QTEST(window->Label12->caption(), "firstDisplay");
+    QTEST(window->Label13->caption(), "secondDisplay");
+    QTEST(window->Label23->leftTwips(), "signLeft");
+    QTEST(window->Line1->y1Twips(), "ruleY");
+    QTEST(window->Line1->y2Twips(), "ruleY");
+    QTEST(window->Line1->isShown(), "ruleShown");
+    QCOMPARE(window->Line1->x1Twips(), 360);
+    if (!firstMoves.isEmpty())
+        QCOMPARE(window->firstDigitCount()->caption(), QString::number(firstMoves.last()));
+    if (!secondMoves.isEmpty())
+        QCOMPARE(window->secondDigitCount()->caption(), QString::number(secondMoves.last()));
+}
+
+QTEST_MAIN(TestWorksheet)
+#include "tst_worksheet.moc"

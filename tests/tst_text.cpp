@@ -8,7 +8,7 @@
 using namespace pizarrin;
 using namespace Qt::StringLiterals;
 
-class TestNumericValue : public QObject {
+class TestText : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -19,7 +19,7 @@ private Q_SLOTS:
     void writesPlainDecimalText();
 };
 
-void TestNumericValue::readsTheLeadingNumber_data()
+void TestText::readsTheLeadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
@@ -72,14 +72,14 @@ void TestNumericValue::readsTheLeadingNumber_data()
         << u"0.0000000000000000000000000000001e31"_s << 1.0;
 }
 
-void TestNumericValue::readsTheLeadingNumber()
+void TestText::readsTheLeadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(NumericValue(text), value);
 }
 
-void TestNumericValue::overflowGivesAnInfiniteValue()
+void TestText::overflowGivesAnInfiniteValue()
 {
     const double inf = std::numeric_limits<double>::infinity();
     QCOMPARE(NumericValue(u"9E999"_s), inf);
@@ -91,7 +91,7 @@ void TestNumericValue::overflowGivesAnInfiniteValue()
     QVERIFY(NumericValue(u"9E999"_s) != NumericValue(u"999999999999"_s));
 }
 
-void TestNumericValue::boundsCountsReadFromCaptions()
+void TestText::boundsCountsReadFromCaptions()
 {
     QCOMPARE(boundedInt(NumericValue(u"3"_s), 1, 6), 3);
     QCOMPARE(boundedInt(NumericValue(u"9E999"_s), 1, 6), 6);
@@ -99,7 +99,7 @@ void TestNumericValue::boundsCountsReadFromCaptions()
     QCOMPARE(boundedInt(std::nan(""), 0, 6), 0);
 }
 
-void TestNumericValue::writesPlainDecimalText()
+void TestText::writesPlainDecimalText()
 {
     QCOMPARE(numberText(9.0), u"9"_s);
     QCOMPARE(numberText(-1.0), u"-1"_s);
@@ -108,5 +108,5 @@ void TestNumericValue::writesPlainDecimalText()
     QCOMPARE(numberText(2.5), u"2.5"_s);
 }
 
-QTEST_APPLESS_MAIN(TestNumericValue)
-#include "tst_numeric_value.moc"
+QTEST_APPLESS_MAIN(TestText)
+#include "tst_text.moc"

@@ -57,7 +57,7 @@ bool speaksEnglish(const QMenu* menu)
 
 } // namespace
 
-class TestPlatform : public QObject {
+class TestToolkitPlatform : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void clockCountsSecondsSinceMidnight();
 };
 
-void TestPlatform::inputBoxReturnsWhatWasTyped_data()
+void TestToolkitPlatform::inputBoxReturnsWhatWasTyped_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accept");
@@ -81,7 +81,7 @@ void TestPlatform::inputBoxReturnsWhatWasTyped_data()
     QTest::newRow("masked access code") << u"lapicero"_s << true << true << u"lapicero"_s;
 }
 
-void TestPlatform::inputBoxReturnsWhatWasTyped()
+void TestToolkitPlatform::inputBoxReturnsWhatWasTyped()
 {
     QFETCH(QString, typed);
     QFETCH(bool, accept);
@@ -97,7 +97,7 @@ void TestPlatform::inputBoxReturnsWhatWasTyped()
     QCOMPARE(seen.echo, secret ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-void TestPlatform::promptsBelongToTheWindowAndSpeakSpanish()
+void TestToolkitPlatform::promptsBelongToTheWindowAndSpeakSpanish()
 {
     QVERIFY(!installQtTranslation(u":/no/such/translation.qm"_s)); // a quiet fallback
     QVERIFY(installQtTranslation());
@@ -118,7 +118,7 @@ void TestPlatform::promptsBelongToTheWindowAndSpeakSpanish()
     QCOMPARE(form.size(), QSize(686, 450));
 }
 
-void TestPlatform::menusSpeakSpanish()
+void TestToolkitPlatform::menusSpeakSpanish()
 {
     QVERIFY(installQtTranslation());
     Window window;
@@ -144,7 +144,7 @@ void TestPlatform::menusSpeakSpanish()
     QVERIFY(!english);
 }
 
-void TestPlatform::randomStaysBelowOneAndRepeatsForOneSeed()
+void TestToolkitPlatform::randomStaysBelowOneAndRepeatsForOneSeed()
 {
     Platform platform = Platform::system();
     Platform twin = Platform::system();
@@ -164,7 +164,7 @@ void TestPlatform::randomStaysBelowOneAndRepeatsForOneSeed()
     QVERIFY(highest > 0.999F);
 }
 
-void TestPlatform::clockCountsSecondsSinceMidnight()
+void TestToolkitPlatform::clockCountsSecondsSinceMidnight()
 {
     const Platform platform = Platform::system();
     const float before = float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0F;
@@ -173,5 +173,5 @@ void TestPlatform::clockCountsSecondsSinceMidnight()
     QVERIFY(std::abs(clock - before) < 2.0F || before > 86398.0F);
 }
 
-QTEST_MAIN(TestPlatform)
-#include "tst_platform.moc"
+QTEST_MAIN(TestToolkitPlatform)
+#include "tst_toolkit_platform.moc"
