@@ -64,6 +64,11 @@ void TestText::readsTheLeadingNumber_data()
         << u"&O1777777777777777777777"_s << 18446744073709551616.0;
     QTest::newRow("fifty-four bits of hexadecimal, rounded to even")
         << u"&H20000000000001"_s << 9007199254740992.0;
+    QTest::newRow("fifty-four bits of hexadecimal, rounded up to even")
+        << u"&H20000000000003"_s << 9007199254740996.0;
+    QTest::newRow("a tie broken by a bit beyond the sixty-fourth")
+        << u"&H200000000000010000000000000000001"_s << std::ldexp(9007199254740994.0, 76);
+    QTest::newRow("subnormal") << u"2e-316"_s << 2e-316;
     QTest::newRow("ampersand alone") << u"&"_s << 0.0;
     QTest::newRow("ampersand and digits") << u"&12"_s << 0.0;
     QTest::newRow("tiny") << u"1e-999"_s << 0.0;

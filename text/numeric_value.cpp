@@ -1,8 +1,10 @@
 #include "text/numeric_value.h"
 
+#include <QByteArray>
 #include <algorithm>
-#include <charconv>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -61,6 +63,47 @@ std::string octalAsHex(const std::string& octal)
     return hex;
 }
 
+// The number that hexadecimal digits spell, rounded to the nearest double (ties to even),
+// or infinity beyond the largest. Written out rather than left to the library, whose
+// floating-point conversions some standard libraries lack (the browser's, libc++ 19).
+double hexValue(const std::string& hex)
+{
+    const std::size_t first = hex.find_first_not_of('0');
+    if (first == std::string::npos)
+        return 0.0;
+    const auto leading = static_cast<unsigned>(digitValue(hex[first], 16));
+    const auto leadingBits = static_cast<long long>(std::bit_width(leading));
+    const long long bits = leadingBits + 4 * static_cast<long long>(hex.size() - first - 1);
+    if (bits > std::numeric_limits<double>::max_exponent)
+        return std::numeric_limits<double>::infinity();
+    // The top 64 bits, and whether any bit below them is set.
+    std::uint64_t top = 0;
+    int taken = 0;
+    bool sticky = false;
+    for (std::size_t d = first; d < hex.size(); ++d) {
+        const auto digit = static_cast<unsigned>(digitValue(hex[d], 16));
+        for (int b = (d == first ? static_cast<int>(leadingBits) : 4) - 1; b >= 0; --b) {
+            const unsigned bit = (digit >> b) & 1U;
+            if (taken < 64) {
+                top = (top << 1U) | bit;
+                ++taken;
+            } else {
+                sticky = sticky || bit != 0;
+            }
+        }
+    }
+    constexpr int mantissaBits = std::numeric_limits<double>::digits;
+    if (taken <= mantissaBits)
+        return std::ldexp(static_cast<double>(top), static_cast<int>(bits - taken));
+    const int dropped = taken - mantissaBits;
+    std::uint64_t mantissa = top >> dropped;
+    const std::uint64_t rest = top & ((std::uint64_t {1} << dropped) - 1);
+    const std::uint64_t half = std::uint64_t {1} << (dropped - 1);
+    if (rest > half || (rest == half && (sticky || (mantissa & 1U) != 0)))
+        ++mantissa;
+    return std::ldexp(static_cast<double>(mantissa), static_cast<int>(bits - mantissaBits));
+}
+
 double prefixed(const std::string& s)
 {
     if (s.size() < 2)
@@ -77,12 +120,7 @@ double prefixed(const std::string& s)
     std::string hex = s.substr(2, end - 2);
     if (radix == 8)
         hex = octalAsHex(hex);
-    double value = 0.0;
-    const auto [last, error]
-        = std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-    if (error == std::errc::result_out_of_range)
-        return std::numeric_limits<double>::infinity();
-    return value;
+    return hexValue(hex);
 }
 
 std::size_t skipDigits(const std::string& s, std::size_t p)
@@ -139,9 +177,11 @@ double decimal(const std::string& s)
     number.push_back('e');
     number.append(std::to_string(exponent));
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    // Qt's conversion reads the C locale's digits whatever the program's locale; it gives
+    // infinity on overflow and zero on underflow, and keeps subnormal values.
+    bool ok = false;
+    double value = QByteArray::fromStdString(number).toDouble(&ok);
+    if (!std::isfinite(value) || (value == 0.0 && !ok)) {
         // Too large or too small for a double: the place of the leading digit decides.
         const std::size_t firstNonZero = s.find_first_not_of('0', integerStart);
         long long leadingPlace = 0;
