@@ -1,6 +1,7 @@
 // Pizarrin: long multiplication practised as in a school notebook.
 #include "app/form1.h"
 #include "toolkit/platform/application.h"
+#include "toolkit/platform/windowing.h"
 
 #include <QApplication>
 
@@ -11,7 +12,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(pizarrin::desktopFileName);
     QApplication::setWindowIcon(pizarrin::applicationIcon());
     pizarrin::installQtTranslation(); // before the first window, for its menus too
+    pizarrin::installBundledFonts(); // before the first window, which looks its faces up
     pizarrin::Form1 form(pizarrin::Platform::system());
-    form.show();
+    pizarrin::showMainWindow(form);
     return QApplication::exec();
 }

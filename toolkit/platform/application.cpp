@@ -1,6 +1,8 @@
 #include "toolkit/platform/application.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QTranslator>
 
@@ -37,6 +39,15 @@ bool installQtTranslation(const QString& file)
         return false;
     }
     return QCoreApplication::installTranslator(translator);
+}
+
+int installBundledFonts()
+{
+    int added = 0;
+    QDirIterator fonts(QStringLiteral(":/pizarrin/fonts"), {QStringLiteral("*.ttf")}, QDir::Files);
+    while (fonts.hasNext())
+        added += QFontDatabase::addApplicationFont(fonts.next()) >= 0 ? 1 : 0;
+    return added;
 }
 
 } // namespace pizarrin

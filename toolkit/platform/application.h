@@ -21,4 +21,9 @@ inline const QString qtSpanishTranslation = QStringLiteral(":/pizarrin/translati
 // leaves Qt's defaults, when the translation is not there.
 bool installQtTranslation(const QString& file = qtSpanishTranslation);
 
+// Where the program carries the faces of its design (the browser, which has no system
+// fonts to find), makes them known to Qt. Call it before the first window exists: the
+// window looks its faces up once. Returns how many faces were added.
+int installBundledFonts();
+
 } // namespace pizarrin

@@ -1,5 +1,7 @@
 #include "toolkit/platform/platform.h"
 
+#include "toolkit/platform/windowing.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -35,8 +37,10 @@ QString askInputBox(QWidget* window, const QString& message, const QString& titl
     titleFont.setPixelSize(14);
     const int titleRoom = QFontMetrics(titleFont).horizontalAdvance(title) + 2 * 100;
     // The dialog's layout sets its own minimum size: widen the field it is made of.
-    if (auto* field = dialog->findChild<QLineEdit*>())
+    if (auto* field = dialog->findChild<QLineEdit*>()) {
         field->setMinimumWidth(titleRoom);
+        typeIntoPrompt(*dialog, *field);
+    }
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (!dialog)
         return {};

@@ -1,0 +1,14 @@
+#include "toolkit/platform/windowing.h"
+
+#include <QWidget>
+
+namespace pizarrin {
+
+void showMainWindow(QWidget& window)
+{
+    window.show();
+}
+
+void typeIntoPrompt(QDialog&, QWidget&) { }
+
+} // namespace pizarrin
