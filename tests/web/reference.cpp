@@ -1,0 +1,157 @@
+// The desktop's own rendering of the states that tools/web test reaches in a browser,
+// and where the desktop places the controls it clicks there. It drives the real window
+// through real clicks and keys, as the browser test does, on the offscreen platform.
+//   pizarrin_web_reference OUT                       start.png and start.json: the window
+//       at start-up, with the bars and buttons
+//   pizarrin_web_reference OUT FIRST SECOND T...     exercise.json: what to type where for
+//       FIRST x SECOND, row 1 first written wrong; wrong.png after the wrong "Terminar";
+//       right-T.png after the right one, for each time T in seconds
+#include "support/harness.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using namespace pizarrin;
+using namespace pizarrin::testing;
+
+namespace {
+
+const QString pupil = u"7 Abcd"_s;
+
+QJsonArray box(const Form1& form, const QWidget* control)
+{
+    const QPoint at = control->mapTo(&form, QPoint(0, 0));
+    return {at.x(), at.y(), control->width(), control->height()};
+}
+
+bool write(const QString& path, const QJsonObject& object)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(object).toJson()) >= 0
+        && file.commit();
+}
+
+bool save(Form1& form, const QString& path)
+{
+    for (int k = 0; k < 10; ++k)
+        QCoreApplication::processEvents();
+    return form.grab().save(path);
+}
+
+struct Row {
+    Cell* units;
+    QString written; // from the units digit leftwards, as typed
+};
+
+QString reversed(QString text)
+{
+    std::reverse(text.begin(), text.end());
+    return text;
+}
+
+// Every row shown, with what a right answer types into it: the partial products (a zero
+// row takes its 0), then the product when there is a product row.
+QList<Row> rightAnswers(const Form1& form)
+{
+    QList<Row> rows;
+    const int count = form.rowCount()->caption().toInt();
+    for (int r = 1; r <= count; ++r) {
+        rows.append({form.row(r)[0], reversed(form.expectedPartialProduct(r)->caption())});
+    }
+    if (!form.Text7[0]->isHidden()) {
+        rows.append({form.Text7[0], reversed(form.product()->caption())});
+    }
+    return rows;
+}
+
+void writeRow(const Row& row)
+{
+    QTest::mouseClick(row.units, Qt::LeftButton);
+    type(row.written);
+}
+
+// Row 1's units digit one more than it should be, then mended: a click on its tens cell,
+// Right, End, Backspace and the right digit.
+QChar wrongDigit(QChar right)
+{
+    return QChar(u'0' + (right.digitValue() + 1) % 10);
+}
+
+int startUp(const QDir& out)
+{
+    Window window;
+    window.open();
+    const Form1& form = *window;
+    QJsonObject controls;
+    for (const QWidget* control : std::initializer_list<const QWidget*> {
+             form.HScroll1, form.HScroll2, form.Command1, form.Command2, form.Command3})
+        controls.insert(control->objectName(), box(form, control));
+    const bool saved = save(*window, out.filePath(u"start.png"_s));
+    return saved && write(out.filePath(u"start.json"_s), {{u"controls"_s, controls}}) ? 0 : 1;
+}
+
+// One exercise to the end, finished `seconds` after "Empezar"; with `plan`, its rows and
+// wrong.png are written too.
+bool exercise(const QDir& out, long long first, long long second, int seconds, bool plan)
+{
+    Window window;
+    window.open();
+    window.start(first, second, pupil);
+    const Form1& form = *window;
+    const QList<Row> rows = rightAnswers(form);
+
+    QList<Row> wrong = rows;
+    wrong[0].written[0] = wrongDigit(rows[0].written[0]);
+    for (const Row& row : wrong)
+        writeRow(row);
+    window.finish();
+    if (plan) {
+        QJsonArray planned;
+        for (const Row& row : rows)
+            planned.append(QJsonObject {{u"cell"_s, row.units->objectName()},
+                {u"box"_s, box(form, row.units)}, {u"right"_s, row.written},
+                {u"wrong"_s, &row == &rows[0] ? wrong[0].written : row.written}});
+        const QJsonObject exercise {{u"pupil"_s, pupil}, {u"rows"_s, planned},
+            {u"Command2"_s, box(form, form.Command2)}, {u"Text1(1)"_s, box(form, form.Text1[1])}};
+        if (!write(out.filePath(u"exercise.json"_s), exercise)
+            || !save(*window, out.filePath(u"wrong.png"_s)))
+            return false;
+    }
+    // The verdict goes after its two seconds; the pupil then mends row 1.
+    QTest::qWait(2100);
+    QTest::mouseClick(form.Text1[1], Qt::LeftButton);
+    act(u"Right"_s);
+    act(u"End"_s);
+    act(u"Backspace"_s);
+    type(rows[0].written.left(1));
+    window.script->clock += static_cast<float>(seconds);
+    window.finish();
+    return save(*window, out.filePath(u"right-%1.png"_s.arg(seconds)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return 2;
+    const QDir out(args[0]);
+    if (args.size() == 1)
+        return startUp(out);
+    if (args.size() < 4)
+        return 2;
+    const long long first = args[1].toLongLong();
+    const long long second = args[2].toLongLong();
+    for (qsizetype k = 3; k < args.size(); ++k)
+        if (!exercise(out, first, second, args[k].toInt(), k == 3))
+            return 1;
+    return 0;
+}
