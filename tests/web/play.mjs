@@ -1,7 +1,8 @@
 // Plays Pizarrin in a real browser, as a pupil does, and checks what the pupil sees.
 //   node play.mjs exercise URL REFERENCE_TOOL WORK   (Chromium) the whole exercise
 //   node play.mjs window URL REFERENCE_TOOL WORK BROWSER   the window at start-up only
-//   node play.mjs timing URL [FLOOR_URL]             (Chromium) start-up times, as JSON
+//   node play.mjs timing URL REFERENCE_TOOL WORK FLOOR_URL [RUNS]   (Chromium) start-up
+//       times of the program and of the floor, as JSON
 // Input is real: the browser's own mouse clicks and key presses (the DevTools protocol's
 // Input domain, WebDriver BiDi's input actions). What the pupil sees is read from the
 // accessibility elements that Qt puts on the page (the labels' texts) and from screenshots
@@ -302,38 +303,56 @@ async function windowOnly(url, tool, work, name) {
     }
 }
 
-// Navigation to the first frame, and a click on "Empezar" to the prompt's first frame;
-// the floor has no button and gives the first only.
-async function timing(url, floorUrl) {
+// Painted canvases of Qt's windows on the page: the window's first frame, the prompt's.
+async function painted(page) {
+    return page.evaluate(() => {
+        const root = document.querySelector("#qt-shadow-container")?.shadowRoot;
+        return [...(root?.querySelectorAll("canvas.qt-window-content") ?? [])].filter((canvas) => {
+            if (!canvas.width || !canvas.height)
+                return false;
+            const pixel = canvas.getContext("2d").getImageData(canvas.width / 2, canvas.height / 2, 1, 1);
+            return pixel.data[3] !== 0;
+        }).length;
+    });
+}
+
+// Median milliseconds from navigation to the window's first frame, for the program and
+// for the floor (alternated, RUNS each), and from a click on "Empezar" to the prompt's.
+async function timing(url, floorUrl, tool, work, runs) {
+    reference(tool, work);
+    const start = JSON.parse(readFileSync(path.join(work, "start.json"))).controls;
     const browser = await launch("chromium");
-    const measure = async (target, withPrompt) => {
-        const page = await browser.newPage();
-        const begun = Date.now();
-        const area = await open(page, target);
-        const frame = Date.now() - begun;
-        let prompt = null;
-        if (withPrompt) {
-            reference(process.env.PIZARRIN_WEB_REFERENCE, process.env.PIZARRIN_WEB_WORK);
-            const start = JSON.parse(readFileSync(path.join(process.env.PIZARRIN_WEB_WORK, "start.json"))).controls;
-            const clicked = Date.now();
-            await click(page, area, start.Command1);
-            await until("the prompt", async () => (await windows(page)).length > 1, 20000);
-            prompt = Date.now() - clicked - 100;
-        }
-        await page.close();
-        return { frame, prompt };
+    const times = { program: [], floor: [], prompt: [] };
+    const frame = async (page, target) => {
+        const begun = performance.now();
+        await page.goto(target, { waitUntil: "domcontentloaded" });
+        await until("the first frame", async () => (await painted(page)) >= 1, 60000);
+        return performance.now() - begun;
     };
     try {
-        const runs = [];
-        for (let k = 0; k < 5; ++k)
-            runs.push({ pizarrin: await measure(url, true), floor: floorUrl ? await measure(floorUrl, false) : null });
-        console.log(JSON.stringify(runs));
+        for (let k = 0; k < runs; ++k) {
+            let page = await browser.newPage();
+            times.program.push(await frame(page, url));
+            const [area] = await windows(page);
+            const { x, y } = centre(area, start.Command1);
+            const clicked = performance.now();
+            await page.mouse.click(x, y);
+            await until("the prompt", async () => (await painted(page)) >= 2, 20000);
+            times.prompt.push(performance.now() - clicked);
+            await page.close();
+            page = await browser.newPage();
+            times.floor.push(await frame(page, floorUrl));
+            await page.close();
+        }
     } finally {
         await browser.close();
     }
+    const median = (list) => Math.round([...list].sort((a, b) => a - b)[Math.floor(list.length / 2)]);
+    console.log(JSON.stringify({ program: median(times.program), floor: median(times.floor),
+        prompt: median(times.prompt), runs }));
 }
 
-const [mode, url, tool, work, name] = process.argv.slice(2);
+const [mode, url, tool, work, name, extra] = process.argv.slice(2);
 try {
     if (work)
         mkdirSync(work, { recursive: true });
@@ -342,7 +361,7 @@ try {
     else if (mode === "window")
         await windowOnly(url, tool, work, name);
     else if (mode === "timing")
-        await timing(url, tool);
+        await timing(url, name, tool, work, Number(extra ?? 9));
     else
         fail("usage: node play.mjs exercise|window|timing ...");
 } catch (error) {
