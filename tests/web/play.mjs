@@ -2,7 +2,7 @@
 //   node play.mjs exercise URL REFERENCE_TOOL WORK   (Chromium) the whole exercise
 //   node play.mjs window URL REFERENCE_TOOL WORK BROWSER   the window at start-up only
 //   node play.mjs timing URL REFERENCE_TOOL WORK FLOOR_URL [RUNS]   (Chromium) start-up
-//       times of the program and of the floor, as JSON
+//       times of the program and of the floor, as rows of a Markdown table
 // Input is real: the browser's own mouse clicks and key presses (the DevTools protocol's
 // Input domain, WebDriver BiDi's input actions). What the pupil sees is read from the
 // accessibility elements that Qt puts on the page (the labels' texts) and from screenshots
@@ -348,8 +348,9 @@ async function timing(url, floorUrl, tool, work, runs) {
         await browser.close();
     }
     const median = (list) => Math.round([...list].sort((a, b) => a - b)[Math.floor(list.length / 2)]);
-    console.log(JSON.stringify({ program: median(times.program), floor: median(times.floor),
-        prompt: median(times.prompt), runs }));
+    const [program, floor, prompt] = [median(times.program), median(times.floor), median(times.prompt)];
+    console.log(`| navigation to the first frame | ${floor} ms | ${program} ms | ${(program / floor).toFixed(2)}x |`);
+    console.log(`| a click on "Empezar" to the prompt's first frame | | ${prompt} ms | |`);
 }
 
 const [mode, url, tool, work, name, extra] = process.argv.slice(2);
