@@ -190,10 +190,19 @@ async function open(page, url) {
     return area;
 }
 
-async function checkPage(page) {
-    const { lang, title } = await page.evaluate(() => ({ lang: document.documentElement.lang, title: document.title }));
+// The page in Spanish, and the window at its design size in the page's middle: the
+// title bar above the window's client area moves that down by half its height.
+async function checkPage(page, area) {
+    const { lang, title, width, height } = await page.evaluate(() => ({
+        lang: document.documentElement.lang, title: document.title,
+        width: window.innerWidth, height: window.innerHeight,
+    }));
     if (lang !== "es" || title !== "Pizarrin")
         fail(`the page is lang="${lang}", titled "${title}"`);
+    const dx = area.x + area.width / 2 - width / 2;
+    const dy = area.y + area.height / 2 - height / 2;
+    if (Math.abs(dx) > 2 || dy < 0 || dy > 30)
+        fail(`the window is ${dx} pixels right and ${dy} down of the page's middle`);
 }
 
 async function exercise(url, tool, work) {
@@ -202,7 +211,7 @@ async function exercise(url, tool, work) {
         const page = await browser.newPage();
         page.on("pageerror", (error) => console.log(`play: page error: ${error.message}`));
         const area = await open(page, url);
-        await checkPage(page);
+        await checkPage(page, area);
         reference(tool, work);
         const start = JSON.parse(readFileSync(path.join(work, "start.json"))).controls;
         if (!same("start", await shot(page, area), path.join(work, "start.png"), work).ok)
@@ -293,7 +302,7 @@ async function windowOnly(url, tool, work, name) {
     try {
         const page = await browser.newPage();
         const area = await open(page, url);
-        await checkPage(page);
+        await checkPage(page, area);
         reference(tool, work);
         if (!same(`start-${name}`, await shot(page, area), path.join(work, "start.png"), work).ok)
             fail(`the window in ${name} does not look as on the desktop`);
