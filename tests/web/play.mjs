@@ -264,13 +264,13 @@ async function exercise(url, tool, work) {
         if (!same("wrong", wrongShot, path.join(work, "wrong.png"), work).ok)
             fail("after the wrong answer, the window does not look as on the desktop");
 
-        // The verdict goes after two seconds; row 1 is mended: its tens cell, Right, End,
-        // Backspace and the right digit. "Terminar": ticks, BIEN and the results line.
+        // The verdict goes after two seconds; row 1 is mended: its tens cell and Right (a
+        // zero row's units cell), End, Backspace and the right digit. "Terminar": ticks, BIEN and the results line.
         await sleep(2500);
         if ((await text(page, "Label14")) !== "")
             fail("MAL is still there after two seconds");
-        await click(page, area, plan["Text1(1)"]);
-        for (const key of ["ArrowRight", "End", "Backspace"]) {
+        await click(page, area, plan.mend);
+        for (const key of [...(plan.mendRight ? ["ArrowRight"] : []), "End", "Backspace"]) {
             await page.keyboard.press(key);
             await sleep(60);
         }
@@ -291,6 +291,11 @@ async function exercise(url, tool, work) {
         // The comparison tells states apart: the right answer is not the wrong one.
         if (same("right-against-wrong", rightShot, path.join(work, "wrong.png"), work).ok)
             fail("the comparison cannot tell the right answer from the wrong one");
+        // The title bar's close button, at its right end, ends the program; the page,
+        // left empty, says so.
+        await page.mouse.click(area.x + area.width - 10, area.y - 13);
+        await until("the page to say that Pizarrin has closed", () => page.evaluate(
+            () => /Pizarrin se ha cerrado/.test(document.body.innerText)), 10000);
         console.log(`play: exercise passed (${factors[0]} x ${factors[1]}, ${best.t} s)`);
     } finally {
         await browser.close();

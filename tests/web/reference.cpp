@@ -76,8 +76,14 @@ void writeRow(const Row& row)
     type(row.written);
 }
 
-// Row 1's units digit one more than it should be, then mended: a click on its tens cell,
-// Right, End, Backspace and the right digit.
+// Row 1's units digit one more than it should be, then mended: a click on its tens cell
+// and Right (a zero row has no tens cell: a click on its units cell), End, Backspace
+// and the right digit.
+Cell* mendClick(const Form1& form)
+{
+    return form.Text1[1]->isHidden() ? form.Text1[0] : form.Text1[1];
+}
+
 QChar wrongDigit(QChar right)
 {
     return QChar(u'0' + (right.digitValue() + 1) % 10);
@@ -118,15 +124,17 @@ bool exercise(const QDir& out, long long first, long long second, int seconds, b
                 {u"box"_s, box(form, row.units)}, {u"right"_s, row.written},
                 {u"wrong"_s, &row == &rows[0] ? wrong[0].written : row.written}});
         const QJsonObject exercise {{u"pupil"_s, pupil}, {u"rows"_s, planned},
-            {u"Command2"_s, box(form, form.Command2)}, {u"Text1(1)"_s, box(form, form.Text1[1])}};
+            {u"Command2"_s, box(form, form.Command2)}, {u"mend"_s, box(form, mendClick(form))},
+            {u"mendRight"_s, mendClick(form) == form.Text1[1]}};
         if (!write(out.filePath(u"exercise.json"_s), exercise)
             || !save(*window, out.filePath(u"wrong.png"_s)))
             return false;
     }
     // The verdict goes after its two seconds; the pupil then mends row 1.
     QTest::qWait(2100);
-    QTest::mouseClick(form.Text1[1], Qt::LeftButton);
-    act(u"Right"_s);
+    QTest::mouseClick(mendClick(form), Qt::LeftButton);
+    if (mendClick(form) == form.Text1[1])
+        act(u"Right"_s);
     act(u"End"_s);
     act(u"Backspace"_s);
     type(rows[0].written.left(1));
