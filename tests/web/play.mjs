@@ -249,7 +249,7 @@ async function exercise(url, tool, work) {
         }, 10000);
         console.log(`play: the factors drawn are ${factors[0]} x ${factors[1]}`);
 
-        // Every row written, row 1 wrong; "Terminar": crosses, MAL.
+        // Every row written, one wrong; "Terminar": a cross, MAL.
         reference(tool, work, factors[0], factors[1], 0);
         const plan = JSON.parse(readFileSync(path.join(work, "exercise.json")));
         for (const row of plan.rows) {
@@ -264,17 +264,17 @@ async function exercise(url, tool, work) {
         if (!same("wrong", wrongShot, path.join(work, "wrong.png"), work).ok)
             fail("after the wrong answer, the window does not look as on the desktop");
 
-        // The verdict goes after two seconds; row 1 is mended: its tens cell and Right (a
-        // zero row's units cell), End, Backspace and the right digit. "Terminar": ticks, BIEN and the results line.
+        // The verdict goes after two seconds; the wrong row is mended: its tens cell,
+        // Right, End, Backspace and the right digit.
         await sleep(2500);
         if ((await text(page, "Label14")) !== "")
             fail("MAL is still there after two seconds");
         await click(page, area, plan.mend);
-        for (const key of [...(plan.mendRight ? ["ArrowRight"] : []), "End", "Backspace"]) {
+        for (const key of ["ArrowRight", "End", "Backspace"]) {
             await page.keyboard.press(key);
             await sleep(60);
         }
-        await typeKeys(page, plan.rows[0].right[0]);
+        await typeKeys(page, plan.mendDigit);
         const seconds = Math.round((Date.now() - began) / 1000);
         await click(page, area, plan.Command2);
         const rightShot = await shot(page, area);

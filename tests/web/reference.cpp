@@ -4,7 +4,7 @@
 //   pizarrin_web_reference OUT                       start.png and start.json: the window
 //       at start-up, with the bars and buttons
 //   pizarrin_web_reference OUT FIRST SECOND T...     exercise.json: what to type where for
-//       FIRST x SECOND, row 1 first written wrong; wrong.png after the wrong "Terminar";
+//       FIRST x SECOND, one row first written wrong; wrong.png after the wrong "Terminar";
 //       right-T.png after the right one, for each time T in seconds
 #include "support/harness.h"
 
@@ -46,6 +46,7 @@ bool save(Form1& form, const QString& path)
 
 struct Row {
     Cell* units;
+    Cell* tens;
     QString written; // from the units digit leftwards, as typed
 };
 
@@ -62,10 +63,11 @@ QList<Row> rightAnswers(const Form1& form)
     QList<Row> rows;
     const int count = form.rowCount()->caption().toInt();
     for (int r = 1; r <= count; ++r) {
-        rows.append({form.row(r)[0], reversed(form.expectedPartialProduct(r)->caption())});
+        const auto cells = form.row(r);
+        rows.append({cells[0], cells[1], reversed(form.expectedPartialProduct(r)->caption())});
     }
     if (!form.Text7[0]->isHidden()) {
-        rows.append({form.Text7[0], reversed(form.product()->caption())});
+        rows.append({form.Text7[0], form.Text7[1], reversed(form.product()->caption())});
     }
     return rows;
 }
@@ -76,12 +78,15 @@ void writeRow(const Row& row)
     type(row.written);
 }
 
-// Row 1's units digit one more than it should be, then mended: a click on its tens cell
-// and Right (a zero row has no tens cell: a click on its units cell), End, Backspace
-// and the right digit.
-Cell* mendClick(const Form1& form)
+// The first row that is not a zero row is written with its units digit one more than it
+// should be, then mended: a click on its tens cell, Right, End, Backspace and the right
+// digit. (A zero row's one cell hands the focus on as soon as a key is pressed in it.)
+qsizetype rowToGetWrong(const QList<Row>& rows)
 {
-    return form.Text1[1]->isHidden() ? form.Text1[0] : form.Text1[1];
+    for (qsizetype k = 0; k < rows.size(); ++k)
+        if (rows[k].written != u"0")
+            return k;
+    return 0;
 }
 
 QChar wrongDigit(QChar right)
@@ -112,32 +117,32 @@ bool exercise(const QDir& out, long long first, long long second, int seconds, b
     const Form1& form = *window;
     const QList<Row> rows = rightAnswers(form);
 
+    const qsizetype w = rowToGetWrong(rows);
     QList<Row> wrong = rows;
-    wrong[0].written[0] = wrongDigit(rows[0].written[0]);
+    wrong[w].written[0] = wrongDigit(rows[w].written[0]);
     for (const Row& row : wrong)
         writeRow(row);
     window.finish();
     if (plan) {
         QJsonArray planned;
-        for (const Row& row : rows)
-            planned.append(QJsonObject {{u"cell"_s, row.units->objectName()},
-                {u"box"_s, box(form, row.units)}, {u"right"_s, row.written},
-                {u"wrong"_s, &row == &rows[0] ? wrong[0].written : row.written}});
+        for (qsizetype k = 0; k < rows.size(); ++k)
+            planned.append(QJsonObject {{u"cell"_s, rows[k].units->objectName()},
+                {u"box"_s, box(form, rows[k].units)}, {u"right"_s, rows[k].written},
+                {u"wrong"_s, wrong[k].written}});
         const QJsonObject exercise {{u"pupil"_s, pupil}, {u"rows"_s, planned},
-            {u"Command2"_s, box(form, form.Command2)}, {u"mend"_s, box(form, mendClick(form))},
-            {u"mendRight"_s, mendClick(form) == form.Text1[1]}};
+            {u"Command2"_s, box(form, form.Command2)}, {u"mend"_s, box(form, rows[w].tens)},
+            {u"mendDigit"_s, rows[w].written.left(1)}};
         if (!write(out.filePath(u"exercise.json"_s), exercise)
             || !save(*window, out.filePath(u"wrong.png"_s)))
             return false;
     }
-    // The verdict goes after its two seconds; the pupil then mends row 1.
+    // The verdict goes after its two seconds; the pupil then mends the wrong row.
     QTest::qWait(2100);
-    QTest::mouseClick(mendClick(form), Qt::LeftButton);
-    if (mendClick(form) == form.Text1[1])
-        act(u"Right"_s);
+    QTest::mouseClick(rows[w].tens, Qt::LeftButton);
+    act(u"Right"_s);
     act(u"End"_s);
     act(u"Backspace"_s);
-    type(rows[0].written.left(1));
+    type(rows[w].written.left(1));
     window.script->clock += static_cast<float>(seconds);
     window.finish();
     return save(*window, out.filePath(u"right-%1.png"_s.arg(seconds)));
