@@ -74,16 +74,17 @@ async function until(what, test, timeoutMs = 60000) {
     }
 }
 
-// The window's first frame: its canvas has been painted.
-async function firstFrame(page) {
-    return until("the window's first frame", () => page.evaluate(() => {
+// Painted canvases of Qt's windows on the page: the window's first frame, the prompt's.
+async function painted(page) {
+    return page.evaluate(() => {
         const root = document.querySelector("#qt-shadow-container")?.shadowRoot;
-        const canvas = root?.querySelector("canvas.qt-window-content");
-        if (!canvas || !canvas.width)
-            return false;
-        const pixel = canvas.getContext("2d").getImageData(canvas.width / 2, canvas.height / 2, 1, 1);
-        return pixel.data[3] !== 0;
-    }));
+        return [...(root?.querySelectorAll("canvas.qt-window-content") ?? [])].filter((canvas) => {
+            if (!canvas.width || !canvas.height)
+                return false;
+            const pixel = canvas.getContext("2d").getImageData(canvas.width / 2, canvas.height / 2, 1, 1);
+            return pixel.data[3] !== 0;
+        }).length;
+    });
 }
 
 // Qt's accessibility is off until a screen-reader user turns it on with its button: the
@@ -185,7 +186,7 @@ async function typeKeys(page, keys) {
 
 async function open(page, url) {
     await page.goto(url, { waitUntil: "load" });
-    await firstFrame(page);
+    await until("the window's first frame", async () => (await painted(page)) >= 1);
     const [area] = await windows(page);
     return area;
 }
@@ -315,19 +316,6 @@ async function windowOnly(url, tool, work, name) {
     } finally {
         await browser.close();
     }
-}
-
-// Painted canvases of Qt's windows on the page: the window's first frame, the prompt's.
-async function painted(page) {
-    return page.evaluate(() => {
-        const root = document.querySelector("#qt-shadow-container")?.shadowRoot;
-        return [...(root?.querySelectorAll("canvas.qt-window-content") ?? [])].filter((canvas) => {
-            if (!canvas.width || !canvas.height)
-                return false;
-            const pixel = canvas.getContext("2d").getImageData(canvas.width / 2, canvas.height / 2, 1, 1);
-            return pixel.data[3] !== 0;
-        }).length;
-    });
 }
 
 // Median milliseconds from navigation to the window's first frame, for the program and
