@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 // The resource lives in a static library: this reference keeps the linker from
@@ -13,10 +14,12 @@ static void initialiseIconResource()
     Q_INIT_RESOURCE(icons);
 }
 
+#ifdef PIZARRIN_BUNDLED_QT_TRANSLATIONS
 static void initialiseTranslationResource()
 {
     Q_INIT_RESOURCE(translations);
 }
+#endif
 
 namespace pizarrin {
 
@@ -30,9 +33,18 @@ QIcon applicationIcon()
     return icon;
 }
 
+QString qtSpanishTranslation()
+{
+#ifdef PIZARRIN_BUNDLED_QT_TRANSLATIONS
+    initialiseTranslationResource();
+    return QStringLiteral(":/pizarrin/translations/qtbase_es.qm");
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_es.qm");
+#endif
+}
+
 bool installQtTranslation(const QString& file)
 {
-    initialiseTranslationResource();
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(file)) {
         delete translator;
