@@ -6,10 +6,12 @@
 #   fresh_root_make                          a minimal root in $root, with the user pupil
 #   fresh_root_run SECONDS SCRIPT ARGS...    runs SCRIPT in the root, in private mount
 #                                            and PID namespaces, within SECONDS
-# The root comes from debootstrap --variant=minbase plus sudo, git and ca-certificates,
-# from the Debian archive this machine's own apt sources name. Kept between runs, in
-# PIZARRIN_FRESH_CACHE (/var/cache/pizarrin-fresh): the bare base system, made again
-# when it is a week old, and the downloaded .deb files; nothing installed or built.
+# The root comes from mmdebstrap --variant=minbase plus sudo, git and ca-certificates,
+# from the Debian archive this machine's own apt sources name (fresh_root_tarball, which
+# also makes the buildd roots that sbuild and autopkgtest start from). Kept between
+# runs, in PIZARRIN_FRESH_CACHE (/var/cache/pizarrin-fresh): the bare systems as
+# tarballs, made again when a week old, and the downloaded .deb files; nothing
+# installed or built.
 # PIZARRIN_FRESH_KEEP=1 leaves the root in /var/tmp afterwards, to look into.
 
 fresh_started=$SECONDS
@@ -27,19 +29,10 @@ fresh_root_release() { # debian-12|debian-13
     esac
 }
 
-fresh_root_make() {
-    if [ "$(id -u)" -ne 0 ]; then
-        fail "making and entering a root needs root"
-    fi
-    if ! command -v debootstrap >/dev/null; then
-        say "installing debootstrap"
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >/dev/null
-    fi
-
-    # The archive this machine installs from: the address apt gives for its own
-    # release's main component, and the security archive beside it when it uses one.
-    local host_codename archive security
+# The archive this machine installs from: the address apt gives for its own release's
+# main component, and the security archive beside it when it uses one.
+fresh_archives() {
+    local host_codename
     host_codename=$(sed -n 's/^VERSION_CODENAME=//p' /etc/os-release)
     archive=$(fresh_archive_for "$host_codename")
     if [ -z "$archive" ]; then
@@ -48,35 +41,44 @@ fresh_root_make() {
     fi
     [ -n "$archive" ] || fail "no Debian archive for $host_codename in this machine's apt sources"
     security=$(fresh_archive_for "$host_codename-security")
+}
 
+# A bare system of $suite as a tarball, made with mmdebstrap when missing or a week old,
+# and its path in $tarball. minbase: what a new user's machine starts from (tools/
+# check-fresh, piuparts, autopkgtest); buildd: what a Debian build starts from (sbuild).
+fresh_root_tarball() { # minbase|buildd
+    local variant=$1 include=() log
+    [ "$variant" = buildd ] || include=(--include=ca-certificates,git,sudo)
+    fresh_archives
     cache=${PIZARRIN_FRESH_CACHE:-/var/cache/pizarrin-fresh}/$suite
     mkdir -p "$cache/archives/partial"
+    if [ "$variant" = buildd ]; then tarball=$cache/buildd.tar; else tarball=$cache/minbase.tar.gz; fi
+    [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ] || return 0
+    command -v mmdebstrap >/dev/null || fail "mmdebstrap is missing: apt-get install mmdebstrap"
+    say "mmdebstrap --variant=$variant $suite from $archive"
+    log=$(mktemp /var/tmp/pizarrin-mmdebstrap.XXXXXX)
+    timeout 1200 mmdebstrap --mode=unshare --variant="$variant" "${include[@]}" "$suite" "$tarball.new.${tarball##*.}" \
+        "deb $archive $suite main" "deb $archive $suite-updates main" \
+        ${security:+"deb $security $suite-security main"} >"$log" 2>&1 \
+        || { tail -n 30 "$log" >&2; rm -f "$log"; fail "mmdebstrap"; }
+    rm -f "$log"
+    mv "$tarball.new.${tarball##*.}" "$tarball"
+}
+
+fresh_root_make() {
+    if [ "$(id -u)" -ne 0 ]; then
+        fail "making and entering a root needs root"
+    fi
+    fresh_root_tarball minbase
     work=$(mktemp -d /var/tmp/pizarrin-fresh.XXXXXX)
     if [ "${PIZARRIN_FRESH_KEEP:-}" = 1 ]; then
         trap 'say "the root is left in $work/root"' EXIT
     else
         trap 'rm -rf --one-file-system "$work"' EXIT
     fi
-
-    # The bare base system, made again when it is a week old.
-    if [ -z "$(find "$cache/base.tar" -mtime -7 2>/dev/null)" ]; then
-        say "debootstrap $suite from $archive"
-        timeout 1200 debootstrap --variant=minbase --include=ca-certificates,git,sudo \
-            --cache-dir="$cache/archives" "$suite" "$work/base" "$archive" >"$work/debootstrap.log" 2>&1 \
-            || { tail -n 30 "$work/debootstrap.log" >&2; fail "debootstrap"; }
-        tar -C "$work/base" -cf "$cache/base.tar.new" .
-        mv "$cache/base.tar.new" "$cache/base.tar"
-        rm -rf --one-file-system "$work/base"
-    fi
-
     root=$work/root
     mkdir "$root"
-    tar -C "$root" -xf "$cache/base.tar"
-    {
-        echo "deb $archive $suite main"
-        echo "deb $archive $suite-updates main"
-        [ -z "$security" ] || echo "deb $security $suite-security main"
-    } >"$root/etc/apt/sources.list"
+    tar -C "$root" -xf "$tarball"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     # The root shares this machine's host name, which sudo looks up.
     echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
