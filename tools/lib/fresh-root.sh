@@ -48,7 +48,7 @@ fresh_archives() {
 # check-fresh, piuparts, autopkgtest); buildd: what a Debian build starts from (sbuild).
 fresh_root_tarball() { # minbase|buildd
     local variant=$1 include=() log
-    [ "$variant" = buildd ] || include=(--include=ca-certificates,git,sudo)
+    [ "$variant" = buildd ] || include=("--include=ca-certificates,git,sudo")
     fresh_archives
     cache=${PIZARRIN_FRESH_CACHE:-/var/cache/pizarrin-fresh}/$suite
     mkdir -p "$cache/archives/partial"
