@@ -54,7 +54,9 @@ fresh_root_tarball() { # minbase|buildd
     mkdir -p "$cache/archives/partial"
     if [ "$variant" = buildd ]; then tarball=$cache/buildd.tar; else tarball=$cache/minbase.tar.gz; fi
     [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ] || return 0
-    command -v mmdebstrap >/dev/null || fail "mmdebstrap is missing: apt-get install mmdebstrap"
+    # shellcheck source=tools/lib/packages.sh
+    . "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+    install_missing mmdebstrap uidmap >/dev/null
     say "mmdebstrap --variant=$variant $suite from $archive"
     log=$(mktemp /var/tmp/pizarrin-mmdebstrap.XXXXXX)
     timeout 1200 mmdebstrap --mode=unshare --variant="$variant" "${include[@]}" "$suite" "$tarball.new.${tarball##*.}" \
