@@ -1,8 +1,6 @@
 # shellcheck shell=bash
 # Debian's own packaging tools on this machine, for tools/release, tools/check-release
-# and tools/repository. Sourced after fresh-root.sh (for say and fail).
-# shellcheck source=tools/lib/packages.sh
-. "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+# and tools/repository. Sourced after fresh-root.sh (for say, fail and install_missing).
 
 debian_tools_install() {
     install_missing mmdebstrap sbuild uidmap devscripts dpkg-dev blhc autopkgtest piuparts \

@@ -14,6 +14,9 @@
 # installed or built.
 # PIZARRIN_FRESH_KEEP=1 leaves the root in /var/tmp afterwards, to look into.
 
+# shellcheck source=tools/lib/packages.sh
+. "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
+
 fresh_started=$SECONDS
 say() { printf '%s [%4ds]: %s\n' "${tool:?}" $((SECONDS - fresh_started)) "$*"; }
 fail() {
@@ -54,8 +57,6 @@ fresh_root_tarball() { # minbase|buildd
     mkdir -p "$cache/archives/partial"
     if [ "$variant" = buildd ]; then tarball=$cache/buildd.tar; else tarball=$cache/minbase.tar.gz; fi
     [ -z "$(find "$tarball" -mtime -7 2>/dev/null)" ] || return 0
-    # shellcheck source=tools/lib/packages.sh
-    . "$(dirname "${BASH_SOURCE[0]}")/packages.sh"
     install_missing mmdebstrap uidmap >/dev/null
     say "mmdebstrap --variant=$variant $suite from $archive"
     log=$(mktemp /var/tmp/pizarrin-mmdebstrap.XXXXXX)
