@@ -1,11 +1,13 @@
-// Renders the real window in a few states to PNG files for the README: start-up, the
-// 512 x 407 example after a wrong "Terminar", and a 6 x 6 exercise. Run it on the xcb
-// platform under Xvfb (tools/screenshot does) or on any desktop.
+// Renders the real window in a few states to PNG files for the README and the teachers'
+// guide: start-up, the 512 x 407 example after a wrong "Terminar", the hidden panel
+// opened on it, and a 6 x 6 exercise. Run it on the xcb platform under Xvfb or on any
+// desktop.
 #include "support/harness.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -18,7 +20,9 @@ namespace {
 Platform scripted(long long first, long long second)
 {
     Platform platform = systemDrawing(first, second);
-    platform.inputBox = [](const QString&, const QString&, bool) { return u"7 Abcd"_s; };
+    platform.inputBox = [](const QString& message, const QString&, bool) {
+        return message == u"Clave:"_s ? u"lapicero"_s : u"7 Abcd"_s;
+    };
     return platform;
 }
 
@@ -71,6 +75,9 @@ int main(int argc, char* argv[])
         type(form, u"483802"_s);
         form.Command2->click();
         save(form, out.filePath(u"exercise-512x407.png"_s));
+        // The teacher clicks the verdict and gives the access code.
+        QTest::mouseClick(form.Label14, Qt::LeftButton);
+        save(form, out.filePath(u"panel-512x407.png"_s));
     }
     {
         Form1 form(scripted(987654, 123456));
