@@ -1,4 +1,5 @@
 // Start-up: the window as Form_Load leaves it, before the pupil asks for anything.
+#include "grading/results.h"
 #include "support/harness.h"
 
 #include <QListWidget>
@@ -19,7 +20,7 @@ void TestApp::startsWithHeaderHelpEmptyCellsAndSeededGenerator()
 
     auto* list = fresh->findChild<QListWidget*>(u"List1"_s);
     QCOMPARE(list->count(), 1);
-    QCOMPARE(list->item(0)->text(), u"Nombre      Nota Dif. Tiempo"_s);
+    QCOMPARE(list->item(0)->text(), resultsHeader);
     QCOMPARE(fresh->firstDigitCount()->caption(), u"6"_s);
     QCOMPARE(fresh->secondDigitCount()->caption(), u"3"_s);
     QCOMPARE(fresh->Label17->caption().size(), 303);

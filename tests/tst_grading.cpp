@@ -1,5 +1,6 @@
 // "Terminar": every row read as one number and marked, the verdict, the grade, the
 // time and the results line, and "MAL" leaving the page on the timer.
+#include "grading/results.h"
 #include "support/harness.h"
 
 using namespace pizarrin;
@@ -182,6 +183,8 @@ void TestGrading::alignsTheResultsLineUnderTheHeader_data()
         << u"Bartolomé de las Casas"_s << 1000.5F << 1000.999F << u"Bartolomé de 10 (2-1) 0 s"_s;
     QTest::newRow("the same whole second")
         << u"7 Abcd"_s << 1000.0F << 1000.0F << u"7 Abcd       10 (2-1) 0 s"_s;
+    QTest::newRow("a name with a percent sign is text")
+        << u"%1 %2"_s << 1000.0F << 1000.0F << u"%1 %2        10 (2-1) 0 s"_s;
 }
 
 void TestGrading::alignsTheResultsLineUnderTheHeader()
@@ -201,6 +204,7 @@ void TestGrading::alignsTheResultsLineUnderTheHeader()
     const QString header = window->List1->line(0);
     const QString line = window->List1->line(1);
     QTEST(line, "line");
+    QCOMPARE(header, resultsHeader);
     QCOMPARE(header.indexOf(u"Nota"), 12);
     QCOMPARE(header.indexOf(u"Dif."), 17);
     QCOMPARE(header.indexOf(u"Tiempo"), 22);

@@ -1,4 +1,5 @@
 // The "?" button: the help text in place of the results list, and back.
+#include "grading/results.h"
 #include "support/harness.h"
 
 using namespace pizarrin;
@@ -22,7 +23,7 @@ void TestHelp::helpButtonSwapsListAndHelp()
     QTest::mouseClick(window->Command3, Qt::LeftButton);
     QVERIFY(window->List1->isShown());
     QCOMPARE(window->List1->count(), 1);
-    QCOMPARE(window->List1->line(0), u"Nombre      Nota Dif. Tiempo"_s);
+    QCOMPARE(window->List1->line(0), resultsHeader);
 }
 
 QTEST_MAIN(TestHelp)

@@ -43,7 +43,7 @@ endfunction()
 
 pizarrin_web_program(pizarrin)
 
-qt_add_executable(pizarrin_single ${PROJECT_SOURCE_DIR}/app/main.cpp)
+qt_add_executable(pizarrin_single ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(pizarrin_single PRIVATE pizarrin_core)
 pizarrin_web_program(pizarrin_single "SHELL:-s SINGLE_FILE=1")
 

@@ -4,6 +4,7 @@
 // generator, or the fuzzer's bytes) decides every event.
 #pragma once
 
+#include "grading/results.h"
 #include "grading/verdict_timer.h"
 #include "support/harness.h"
 #include "text/characters.h"
@@ -343,7 +344,7 @@ inline QString brokenInvariant(const Form1& form)
     if (form.HScroll1->isShown() != form.Command1->isShown()
         || form.HScroll2->isShown() != form.Command1->isShown())
         return u"the scroll bars do not follow Empezar"_s;
-    if (form.List1->line(0) != u"Nombre      Nota Dif. Tiempo")
+    if (form.List1->line(0) != resultsHeader)
         return u"the list lost its header"_s;
     static const QRegularExpression resultTail(u"^ \\d\\d \\([1-6]-[1-6]\\) \\d+ s$"_s);
     for (int k = 1; k < form.List1->lineCount(); ++k) {

@@ -5,7 +5,7 @@
 // timer tick to one of the toolkit's controls, which raises the design's event
 // (Click, KeyDown, KeyPress, Change, Timer). The window wires each event to exactly
 // one handler, a plain function named after the control and the event
-// (`Command1_Click`, `Text3_KeyDown`) in app/, worksheet/, entry/, grading/, help/ or
+// (`Command1_Click`, `Text3_KeyDown`) in app/, start/, entry/, grading/, help/ or
 // teacher/. A handler reads what it needs from the controls (captions, cell texts,
 // visibility, twips positions), writes its results back to them and returns; nothing
 // of an exercise lives anywhere else, so the next handler reads the controls again.

@@ -1,4 +1,4 @@
-#include "grading/check_worksheet.h"
+#include "grading/check_rows.h"
 
 #include "grading/results.h"
 #include "text/numeric_value.h"

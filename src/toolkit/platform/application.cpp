@@ -1,6 +1,7 @@
 #include "toolkit/platform/application.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFontDatabase>
 #include <QIcon>
@@ -26,10 +27,11 @@ namespace pizarrin {
 QIcon applicationIcon()
 {
     initialiseIconResource();
+    // Every size the build compiled in; each file says its own.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pizarrin/icons/org.pizarrin.Pizarrin-%1.png").arg(size),
-            QSize(size, size));
+    const QDir icons(QStringLiteral(":/pizarrin/icons"));
+    for (const QString& name : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(name));
     return icon;
 }
 

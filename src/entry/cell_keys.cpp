@@ -7,12 +7,6 @@ namespace pizarrin {
 
 namespace {
 
-// Rows 1 to 5 may be zero rows; row 6 never is read as one, nor is the product row.
-bool mayBeZeroRow(int r)
-{
-    return r < maxRows;
-}
-
 void keyPress(Form1Controls& form, int r, int index, int characterCode)
 {
     if (characterCode == KeyBackspace)
@@ -21,7 +15,7 @@ void keyPress(Form1Controls& form, int r, int index, int characterCode)
     Cell* cell = cells[index];
     if (characterCount(cell->text()) > 1)
         cell->setText({});
-    if (mayBeZeroRow(r) && isZeroRow(form, r)) {
+    if (isZeroRow(form, r)) {
         form.row(r + 1)[0]->giveFocus();
         return;
     }

@@ -4,6 +4,7 @@
 // scroll bars and cells, the help text beneath the results list, and the hidden panel
 // above the results list.
 #include "window/form1_controls.h"
+#include "window/worksheet.h"
 
 using namespace Qt::StringLiterals;
 
@@ -26,17 +27,17 @@ QString indexed(QStringView name, int index)
     return name.toString() + u'(' + QString::number(index) + u')';
 }
 
-// The home lines of the partial-product rows are 600 twips apart.
+// The partial-product rows' home lines, one notebook line apart.
 constexpr int rowTop(int row)
 {
-    return 1210 + 600 * (row - 1);
+    return 1210 + lineSpacing * (row - 1);
 }
 
 constexpr int cellLeft(int row, int index)
 {
     if (row == 1 && index == 0)
         return 4860;
-    return 4840 - 345 * (index + row - 1);
+    return 4840 - columnWidth * (index + row - 1);
 }
 
 // The hidden panel: the Worksheet's values and the grading's working fields, each with
@@ -181,13 +182,13 @@ void Form1Controls::createControls()
     Picture2 = new Panel(
         {.name = u"Picture2", .twips = {405, 330, 5835, 5775}, .back = windowBackground}, this);
     for (int k = 0; k < int(Line3.size()); ++k) {
-        const int y = 600 * (k + 1);
+        const int y = lineSpacing * (k + 1);
         const QString name = indexed(u"Line3", k);
         Line3[k] = new Line(
             {.name = name, .x1 = 0, .y1 = y, .x2 = 5980, .y2 = y, .colour = gridBlue}, Picture2);
     }
     for (int k = 0; k < int(Line4.size()); ++k) {
-        const int x = 345 * (k + 1);
+        const int x = columnWidth * (k + 1);
         const int bottom = k < 4 ? 6220 : 5760; // the four leftmost reach further down
         const QString name = indexed(u"Line4", k);
         Line4[k] = new Line(
@@ -224,7 +225,7 @@ void Form1Controls::createControls()
         const QString row = k < 6 ? u"Fila %1"_s.arg(k + 1) : u"Producto"_s;
         const QString name = indexed(u"Image1", k);
         Image1[k] = new Image(
-            {.name = name, .twips = {5175, 1200 + 600 * k, 495, 495}, .description = row},
+            {.name = name, .twips = {5175, 1200 + lineSpacing * k, 495, 495}, .description = row},
             Picture2);
     }
 
@@ -296,15 +297,15 @@ void Form1Controls::createControls()
 
     HScroll1 = new ScrollBar({.name = u"HScroll1",
                                  .twips = {90, 135, 1215, 375},
-                                 .minimum = 1,
-                                 .maximum = 6,
+                                 .minimum = minDigits,
+                                 .maximum = maxDigits,
                                  .value = 6,
                                  .accessibleName = u"Cifras del primer factor"},
         Picture2);
     HScroll2 = new ScrollBar({.name = u"HScroll2",
                                  .twips = {90, 750, 1215, 375},
-                                 .minimum = 1,
-                                 .maximum = 6,
+                                 .minimum = minDigits,
+                                 .maximum = maxDigits,
                                  .value = 3,
                                  .accessibleName = u"Cifras del segundo factor"},
         Picture2);
@@ -326,7 +327,7 @@ void Form1Controls::createControls()
         const int top = c == 12 ? 4830 : 4810;
         const QString name = indexed(u"Text7", c);
         Text7[c] = new Cell({.name = name,
-                                .twips = {4840 - 345 * c, top, 310, 555},
+                                .twips = {4840 - columnWidth * c, top, 310, 555},
                                 .back = c == 0 ? unitsYellow : windowBackground,
                                 .accessibleName = cellName(u"Producto"_s, c)},
             Picture2);

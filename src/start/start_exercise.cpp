@@ -1,4 +1,4 @@
-#include "worksheet/start_exercise.h"
+#include "start/start_exercise.h"
 
 #include "text/characters.h"
 #include "text/numeric_value.h"
@@ -139,9 +139,10 @@ void Command1_Click(Form1Controls& form)
     form.Command1->hide();
     form.Command2->show();
 
-    const int m = boundedInt(NumericValue(form.firstDigitCount()->caption()), 1, maxRows);
+    const int m = boundedInt(NumericValue(form.firstDigitCount()->caption()), minDigits, maxDigits);
     form.firstFactor()->setCaption(randomFactor(form.platform().random(), m));
-    const int n = boundedInt(NumericValue(form.secondDigitCount()->caption()), 1, maxRows);
+    const int n
+        = boundedInt(NumericValue(form.secondDigitCount()->caption()), minDigits, maxDigits);
     form.secondFactor()->setCaption(randomFactor(form.platform().random(), n));
 
     form.HScroll1->hide();

@@ -1,26 +1,14 @@
 #include "app/startup.h"
 
+#include "grading/results.h"
+#include "help/help_button.h"
 #include "window/worksheet.h"
-
-using namespace Qt::StringLiterals;
 
 namespace pizarrin {
 
-namespace {
-
-const QString resultsHeader = u"Nombre      Nota Dif. Tiempo"_s;
-
-const QString helpText
-    = u"Realizar la multiplicación igual que lo haríamos en un cuaderno. Elegir los dígitos "
-      u"que queramos que tengan los factores desde las barras de la izquierda. Para empezar "
-      u"pulsar sobre (Empezar). Cuando multipliquemos el cero poner cero o dejar vacío, "
-      u"continuar normalmente. Para terminar pulsar (Terminar)."_s;
-
-} // namespace
-
 void Form_Load(Form1Controls& form)
 {
-    form.List1->appendLine(resultsHeader);
+    form.List1->appendLine(resultsHeader.toString());
     form.firstDigitCount()->setCaption(QString::number(form.HScroll1->value()));
     form.secondDigitCount()->setCaption(QString::number(form.HScroll2->value()));
     for (int r = 1; r <= answerRows; ++r)
@@ -29,7 +17,7 @@ void Form_Load(Form1Controls& form)
     // The home lines on which each exercise places its rows.
     for (int r = 1; r <= maxRows; ++r)
         form.rowLine(r)->setTopTwips(form.row(r)[0]->topTwips());
-    form.Label17->setCaption(helpText);
+    form.Label17->setCaption(helpText.toString());
     form.platform().seedRandom(form.platform().clock());
 }
 

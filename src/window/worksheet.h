@@ -6,16 +6,22 @@
 
 namespace pizarrin {
 
-inline constexpr int maxRows = 6; // partial-product rows; the product row is row 7
+// A factor has 1 to 6 digits, and each digit of the second one has its row.
+inline constexpr int minDigits = 1;
+inline constexpr int maxDigits = 6;
+inline constexpr int maxRows = maxDigits; // partial-product rows; the product row is row 7
 inline constexpr int productRow = 7;
 inline constexpr int answerRows = productRow; // rows 1 to 7: the partial products, the product
 inline constexpr int cellsPerRow = 7; // a partial-product row's cells; the product row has 13
-inline constexpr int lineSpacing = 600; // between the notebook lines, in twips
+// The notebook's squares, in twips: the lines are 600 apart, the columns 345.
+inline constexpr int lineSpacing = 600;
+inline constexpr int columnWidth = 345;
 
-// A zero row (its digit of the second factor is 0) shows only its units cell.
+// A zero row (its digit of the second factor is 0) shows only its units cell. The last
+// row's digit leads the factor and is never 0, so row 6 and the product row never are.
 inline bool isZeroRow(const Form1Controls& form, int r)
 {
-    return form.rowLine(r)->caption() == u"1";
+    return r < maxRows && form.rowLine(r)->caption() == u"1";
 }
 
 // The number of partial-product rows of the exercise: the second factor's digits.

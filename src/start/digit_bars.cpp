@@ -1,4 +1,4 @@
-#include "worksheet/digit_bars.h"
+#include "start/digit_bars.h"
 
 #include "text/numeric_value.h"
 #include "window/worksheet.h"
@@ -24,7 +24,8 @@ void HScroll1_Change(Form1Controls& form)
 {
     form.Label12->setCaption({});
     form.firstDigitCount()->setCaption(QString::number(form.HScroll1->value()));
-    const int digits = boundedInt(NumericValue(form.firstDigitCount()->caption()), 0, 6);
+    const int digits
+        = boundedInt(NumericValue(form.firstDigitCount()->caption()), minDigits, maxDigits);
     form.Label12->setCaption(questionMarks(digits));
 }
 
@@ -33,7 +34,8 @@ void HScroll2_Change(Form1Controls& form)
     form.Label13->setCaption({});
     form.Line1->show();
     form.secondDigitCount()->setCaption(QString::number(form.HScroll2->value()));
-    const int digits = boundedInt(NumericValue(form.secondDigitCount()->caption()), 0, 6);
+    const int digits
+        = boundedInt(NumericValue(form.secondDigitCount()->caption()), minDigits, maxDigits);
     form.Label13->setCaption(questionMarks(digits));
     // The sign stands one column left of the second factor's leading digit.
     form.Label23->setLeftTwips(form.Text1[digits]->leftTwips());

@@ -24,13 +24,20 @@ void recordTimeTaken(Form1Controls& form)
     form.startSecond()->setCaption(numberText(std::floor(now - start)));
 }
 
+QString resultsLine(QStringView pupil, int grade, QStringView firstDigits, QStringView secondDigits,
+    QStringView seconds)
+{
+    // One pass over the pattern: a pupil's "%1" is text, not a place to fill.
+    const QString twoDigits = u"%1"_s.arg(grade, 2, 10, QChar(u'0'));
+    return u"%1 %2 (%3-%4) %5 s"_s.arg(pupil, twoDigits, firstDigits, secondDigits, seconds);
+}
+
 void appendResultsLine(Form1Controls& form)
 {
     const int grade = boundedInt(NumericValue(form.grade()->caption()), 0, 99);
-    const QString line = form.pupil()->caption() + u' ' + u"%1"_s.arg(grade, 2, 10, QChar(u'0'))
-        + u" ("_s + form.firstDigitCount()->caption() + u'-' + form.secondDigitCount()->caption()
-        + u") "_s + form.startSecond()->caption() + u" s"_s;
-    form.List1->appendLine(line);
+    form.List1->appendLine(
+        resultsLine(form.pupil()->caption(), grade, form.firstDigitCount()->caption(),
+            form.secondDigitCount()->caption(), form.startSecond()->caption()));
 }
 
 void endExercise(Form1Controls& form)

@@ -52,7 +52,7 @@ void keyDown(Form1Controls& form, int r, int index, int keyCode)
         return;
     }
     // Any other key: a zero row sends the pupil on to the next row's units cell.
-    if (r < maxRows && isZeroRow(form, r))
+    if (isZeroRow(form, r))
         form.row(r + 1)[0]->giveFocus();
     else
         cells[j]->giveFocus();

@@ -8,7 +8,7 @@
 using namespace pizarrin;
 using namespace pizarrin::testing;
 
-class TestWorksheet : public QObject {
+class TestStart : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -26,7 +26,7 @@ private Q_SLOTS:
     void scrollBarsPrepareThePage();
 };
 
-void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer_data()
+void TestStart::keepsTwelveCharactersOfThePupilsAnswer_data()
 {
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("pupil");
@@ -50,7 +50,7 @@ void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer_data()
     QTest::newRow("markup shows as typed") << QStringList {u"<i>Ana</i>"_s} << u"<i>Ana</i>  "_s;
 }
 
-void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer()
+void TestStart::keepsTwelveCharactersOfThePupilsAnswer()
 {
     QFETCH(QStringList, answers);
     Window window;
@@ -68,7 +68,7 @@ void TestWorksheet::keepsTwelveCharactersOfThePupilsAnswer()
     }
 }
 
-void TestWorksheet::showsAnEmptyAnswerWhileAskingAgain()
+void TestStart::showsAnEmptyAnswerWhileAskingAgain()
 {
     Window window;
     window.script->answers = {u""_s, u"Luis"_s};
@@ -85,7 +85,7 @@ void TestWorksheet::showsAnEmptyAnswerWhileAskingAgain()
     QCOMPARE(window->pupil()->caption(), u"Luis        "_s);
 }
 
-void TestWorksheet::stopsAskingWhenTheWindowCloses()
+void TestStart::stopsAskingWhenTheWindowCloses()
 {
     Window window;
     QVERIFY(window.open());
@@ -97,7 +97,7 @@ void TestWorksheet::stopsAskingWhenTheWindowCloses()
     QVERIFY(window->Command2->isHidden());
 }
 
-void TestWorksheet::stopsAskingWhenTheApplicationQuits()
+void TestStart::stopsAskingWhenTheApplicationQuits()
 {
     Window window;
     QVERIFY(window.open());
@@ -111,7 +111,7 @@ void TestWorksheet::stopsAskingWhenTheApplicationQuits()
     QVERIFY(window->Command2->isHidden());
 }
 
-void TestWorksheet::laysOutThePage_data()
+void TestStart::laysOutThePage_data()
 {
     QTest::addColumn<qlonglong>("first");
     QTest::addColumn<qlonglong>("second");
@@ -158,7 +158,7 @@ void TestWorksheet::laysOutThePage_data()
                            << u"121931812224"_s << 4810 << true << 1045 << 2770 << u"1045"_s;
 }
 
-void TestWorksheet::laysOutThePage()
+void TestStart::laysOutThePage()
 {
     QFETCH(qlonglong, first);
     QFETCH(qlonglong, second);
@@ -213,7 +213,7 @@ void TestWorksheet::laysOutThePage()
     QCOMPARE(focusName(), u"Text1(0)"_s);
 }
 
-void TestWorksheet::switchesToTheExerciseState()
+void TestStart::switchesToTheExerciseState()
 {
     Window window;
     QVERIFY(window.open());
@@ -233,7 +233,7 @@ void TestWorksheet::switchesToTheExerciseState()
     QVERIFY(window->Picture1->isHidden());
 }
 
-void TestWorksheet::showsAnEmptyProductRowAfterOneThatWasHidden()
+void TestStart::showsAnEmptyProductRowAfterOneThatWasHidden()
 {
     Window window;
     QVERIFY(window.open());
@@ -260,7 +260,7 @@ void TestWorksheet::showsAnEmptyProductRowAfterOneThatWasHidden()
     }
 }
 
-void TestWorksheet::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
+void TestStart::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
 {
     Window window;
     QRandomGenerator generator(20261208);
@@ -305,7 +305,7 @@ void TestWorksheet::drawsFactorsOfTheChosenLengthsWhoseRowsAddUp()
     }
 }
 
-void TestWorksheet::scrollBarsPrepareThePage_data()
+void TestStart::scrollBarsPrepareThePage_data()
 {
     QTest::addColumn<QList<int>>("firstMoves");
     QTest::addColumn<QList<int>>("secondMoves");
@@ -336,7 +336,7 @@ void TestWorksheet::scrollBarsPrepareThePage_data()
                                 << 3115 << 4200 << true;
 }
 
-void TestWorksheet::scrollBarsPrepareThePage()
+void TestStart::scrollBarsPrepareThePage()
 {
     QFETCH(QList<int>, firstMoves);
     QFETCH(QList<int>, secondMoves);
@@ -359,5 +359,5 @@ void TestWorksheet::scrollBarsPrepareThePage()
         QCOMPARE(window->secondDigitCount()->caption(), QString::number(secondMoves.last()));
 }
 
-QTEST_MAIN(TestWorksheet)
-#include "tst_worksheet.moc"
+QTEST_MAIN(TestStart)
+#include "tst_start.moc"

@@ -3,13 +3,13 @@
 #include "app/startup.h"
 #include "entry/cell_keys.h"
 #include "entry/cell_navigation.h"
-#include "grading/check_worksheet.h"
+#include "grading/check_rows.h"
 #include "grading/verdict_timer.h"
 #include "help/help_button.h"
+#include "start/digit_bars.h"
+#include "start/start_exercise.h"
 #include "teacher/hidden_panel.h"
 #include "window/worksheet.h"
-#include "worksheet/digit_bars.h"
-#include "worksheet/start_exercise.h"
 
 namespace pizarrin {
 
