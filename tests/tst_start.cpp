@@ -111,102 +111,149 @@ void TestStart::stopsAskingWhenTheApplicationQuits()
     QVERIFY(window->Command2->isHidden());
 }
 
+// One exercise's page after "Empezar", field by field.
+struct Page {
+    long long first = 0;
+    long long second = 0;
+    QStringList shown; // rows 1 to 6, units cell first
+    QList<int> tops; // rows 1 to 6
+    QString zeroFlags; // Label24(0) to Label24(5)
+    QStringList expected; // Label5 to Label10
+    QString product;
+    int ruleY = 0;
+    bool productRowShown = false;
+    int ruleLeft = 0;
+    int factorRuleLeft = 0;
+    QString lastRowLeft;
+};
+
 void TestStart::laysOutThePage_data()
 {
-    QTest::addColumn<qlonglong>("first");
-    QTest::addColumn<qlonglong>("second");
-    QTest::addColumn<QStringList>("shown"); // rows 1 to 6, units cell first
-    QTest::addColumn<QList<int>>("tops"); // rows 1 to 6
-    QTest::addColumn<QString>("zeroFlags"); // Label24(0) to Label24(5)
-    QTest::addColumn<QStringList>("expected"); // Label5 to Label10
-    QTest::addColumn<QString>("product");
-    QTest::addColumn<int>("ruleY");
-    QTest::addColumn<bool>("productRowShown");
-    QTest::addColumn<int>("ruleLeft");
-    QTest::addColumn<int>("factorRuleLeft");
-    QTest::addColumn<QString>("lastRowLeft");
+    QTest::addColumn<Page>("page");
 
     const QString all = u"1111111"_s;
     const QString zero = u"1000000"_s;
     const QString none = u"0000000"_s;
     const QList<int> home {1210, 1810, 2410, 3010, 3610, 4210};
 
-    QTest::newRow("1 x 1") << 7LL << 8LL << QStringList {all, none, none, none, none, none} << home
-                           << u"000000"_s << QStringList {u"56"_s, {}, {}, {}, {}, {}} << u"56"_s
-                           << 1810 << false << 2770 << 4495 << u"0"_s;
-    QTest::newRow("512 x 407") << 512LL << 407LL << QStringList {all, zero, all, none, none, none}
-                               << QList<int> {1210, 1810, 1810, 3010, 3610, 4210} << u"010000"_s
-                               << QStringList {u"3584"_s, u"0"_s, u"2048"_s, {}, {}, {}}
-                               << u"208384"_s << 2410 << true << 2080 << 3805 << u"3115"_s;
-    QTest::newRow("47 x 30") << 47LL << 30LL << QStringList {zero, all, none, none, none, none}
-                             << QList<int> {1210, 1210, 2410, 3010, 3610, 4210} << u"100000"_s
-                             << QStringList {u"0"_s, u"141"_s, {}, {}, {}, {}} << u"1410"_s << 1810
-                             << false << 2425 << 4150 << u"3805"_s;
-    QTest::newRow("123 x 300") << 123LL << 300LL << QStringList {zero, zero, all, none, none, none}
-                               << QList<int> {1210, 1210, 1210, 3010, 3610, 4210} << u"110000"_s
-                               << QStringList {u"0"_s, u"0"_s, u"369"_s, {}, {}, {}} << u"36900"_s
-                               << 1810 << false << 2080 << 3805 << u"3115"_s;
-    QTest::newRow("1234 x 2030, zero rows apart")
-        << 1234LL << 2030LL << QStringList {zero, all, zero, all, none, none}
-        << QList<int> {1210, 1210, 1810, 1810, 3610, 4210} << u"101000"_s
-        << QStringList {u"0"_s, u"3702"_s, u"0"_s, u"2468"_s, {}, {}} << u"2505020"_s << 2410
-        << true << 1735 << 3460 << u"2425"_s;
-    QTest::newRow("6 x 6") << 987654LL << 123456LL << QStringList {all, all, all, all, all, all}
-                           << home << u"000000"_s
-                           << QStringList {u"5925924"_s, u"4938270"_s, u"3950616"_s, u"2962962"_s,
-                                  u"1975308"_s, u"987654"_s}
-                           << u"121931812224"_s << 4810 << true << 1045 << 2770 << u"1045"_s;
+    QTest::newRow("1 x 1") << Page {.first = 7,
+        .second = 8,
+        .shown = {all, none, none, none, none, none},
+        .tops = home,
+        .zeroFlags = u"000000"_s,
+        .expected = {u"56"_s, {}, {}, {}, {}, {}},
+        .product = u"56"_s,
+        .ruleY = 1810,
+        .productRowShown = false,
+        .ruleLeft = 2770,
+        .factorRuleLeft = 4495,
+        .lastRowLeft = u"0"_s};
+    QTest::newRow("512 x 407") << Page {.first = 512,
+        .second = 407,
+        .shown = {all, zero, all, none, none, none},
+        .tops = {1210, 1810, 1810, 3010, 3610, 4210},
+        .zeroFlags = u"010000"_s,
+        .expected = {u"3584"_s, u"0"_s, u"2048"_s, {}, {}, {}},
+        .product = u"208384"_s,
+        .ruleY = 2410,
+        .productRowShown = true,
+        .ruleLeft = 2080,
+        .factorRuleLeft = 3805,
+        .lastRowLeft = u"3115"_s};
+    QTest::newRow("47 x 30") << Page {.first = 47,
+        .second = 30,
+        .shown = {zero, all, none, none, none, none},
+        .tops = {1210, 1210, 2410, 3010, 3610, 4210},
+        .zeroFlags = u"100000"_s,
+        .expected = {u"0"_s, u"141"_s, {}, {}, {}, {}},
+        .product = u"1410"_s,
+        .ruleY = 1810,
+        .productRowShown = false,
+        .ruleLeft = 2425,
+        .factorRuleLeft = 4150,
+        .lastRowLeft = u"3805"_s};
+    QTest::newRow("123 x 300") << Page {.first = 123,
+        .second = 300,
+        .shown = {zero, zero, all, none, none, none},
+        .tops = {1210, 1210, 1210, 3010, 3610, 4210},
+        .zeroFlags = u"110000"_s,
+        .expected = {u"0"_s, u"0"_s, u"369"_s, {}, {}, {}},
+        .product = u"36900"_s,
+        .ruleY = 1810,
+        .productRowShown = false,
+        .ruleLeft = 2080,
+        .factorRuleLeft = 3805,
+        .lastRowLeft = u"3115"_s};
+    QTest::newRow("1234 x 2030, zero rows apart") << Page {.first = 1234,
+        .second = 2030,
+        .shown = {zero, all, zero, all, none, none},
+        .tops = {1210, 1210, 1810, 1810, 3610, 4210},
+        .zeroFlags = u"101000"_s,
+        .expected = {u"0"_s, u"3702"_s, u"0"_s, u"2468"_s, {}, {}},
+        .product = u"2505020"_s,
+        .ruleY = 2410,
+        .productRowShown = true,
+        .ruleLeft = 1735,
+        .factorRuleLeft = 3460,
+        .lastRowLeft = u"2425"_s};
+    QTest::newRow("6 x 6") << Page {.first = 987654,
+        .second = 123456,
+        .shown = {all, all, all, all, all, all},
+        .tops = home,
+        .zeroFlags = u"000000"_s,
+        .expected
+        = {u"5925924"_s, u"4938270"_s, u"3950616"_s, u"2962962"_s, u"1975308"_s, u"987654"_s},
+        .product = u"121931812224"_s,
+        .ruleY = 4810,
+        .productRowShown = true,
+        .ruleLeft = 1045,
+        .factorRuleLeft = 2770,
+        .lastRowLeft = u"1045"_s};
 }
 
 void TestStart::laysOutThePage()
 {
-    QFETCH(qlonglong, first);
-    QFETCH(qlonglong, second);
-    QFETCH(QStringList, shown);
-    QFETCH(QList<int>, tops);
-    QFETCH(QStringList, expected);
-    QFETCH(int, ruleY);
-    QFETCH(bool, productRowShown);
+    QFETCH(Page, page);
 
     Window window;
     QVERIFY(window.open());
     window.script->clock = 4000.75F;
-    window.start(first, second);
+    window.start(page.first, page.second);
 
     for (int r = 1; r <= 6; ++r) {
-        QCOMPARE(shownCells(*window, r), shown[r - 1]);
+        QCOMPARE(shownCells(*window, r), page.shown[r - 1]);
         for (const Cell* cell : window->row(r))
-            QCOMPARE(cell->topTwips(), tops[r - 1]);
+            QCOMPARE(cell->topTwips(), page.tops[r - 1]);
     }
     QString flags;
     for (int r = 1; r <= maxRows; ++r)
         flags += window->rowLine(r)->caption();
-    QTEST(flags, "zeroFlags");
+    QCOMPARE(flags, page.zeroFlags);
     QCOMPARE(window->zeroRowCount()->caption(), QString::number(flags.count(u'1')));
     for (int r = 1; r <= maxRows; ++r)
-        QCOMPARE(window->expectedPartialProduct(r)->caption(), expected[r - 1]);
+        QCOMPARE(window->expectedPartialProduct(r)->caption(), page.expected[r - 1]);
 
-    QCOMPARE(window->firstFactor()->caption(), QString::number(first));
-    QCOMPARE(window->secondFactor()->caption(), QString::number(second));
-    QTEST(window->product()->caption(), "product");
-    QCOMPARE(window->rowCount()->caption(), QString::number(digitCount(second)));
-    QTEST(window->lastRowLeft()->caption(), "lastRowLeft");
+    QCOMPARE(window->firstFactor()->caption(), QString::number(page.first));
+    QCOMPARE(window->secondFactor()->caption(), QString::number(page.second));
+    QCOMPARE(window->product()->caption(), page.product);
+    QCOMPARE(window->rowCount()->caption(), QString::number(digitCount(page.second)));
+    QCOMPARE(window->lastRowLeft()->caption(), page.lastRowLeft);
 
-    QCOMPARE(window->Line1->y1Twips(), ruleY);
-    QCOMPARE(window->Line1->y2Twips(), ruleY);
-    QTEST(window->Line1->x1Twips(), "ruleLeft");
+    QCOMPARE(window->Line1->y1Twips(), page.ruleY);
+    QCOMPARE(window->Line1->y2Twips(), page.ruleY);
+    QCOMPARE(window->Line1->x1Twips(), page.ruleLeft);
     QCOMPARE(window->Line1->x2Twips(), 5190);
-    QCOMPARE(window->Line1->isShown(), productRowShown);
-    QTEST(window->Line2->x1Twips(), "factorRuleLeft");
-    QCOMPARE(window->Image1[6]->topTwips(), ruleY + 30);
+    QCOMPARE(window->Line1->isShown(), page.productRowShown);
+    QCOMPARE(window->Line2->x1Twips(), page.factorRuleLeft);
+    QCOMPARE(window->Image1[6]->topTwips(), page.ruleY + 30);
     for (const Cell* cell : window->Text7) {
-        QCOMPARE(cell->isShown(), productRowShown);
-        if (productRowShown)
-            QCOMPARE(cell->topTwips(), ruleY + 30);
+        QCOMPARE(cell->isShown(), page.productRowShown);
+        if (page.productRowShown)
+            QCOMPARE(cell->topTwips(), page.ruleY + 30);
     }
 
     QString spaced;
-    for (QChar digit : QString::number(second))
+    for (QChar digit : QString::number(page.second))
         spaced += u' ' + QString(digit);
     QCOMPARE(window->Label13->caption(), spaced);
     QCOMPARE(window->startSecond()->caption(), u"4000"_s);
