@@ -20,7 +20,7 @@ Form1Controls::Form1Controls(Platform platform, QWidget* parent)
     , platform_(std::move(platform))
 {
     setObjectName(u"Form1"_s);
-    setWindowTitle(u"Realiza la multiplicación"_s);
+    setWindowTitle(mainWindowTitle.toString());
     // A window of fixed size offers no maximise button, on X11 and on Wayland alike.
     if (isWindow())
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

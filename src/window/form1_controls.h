@@ -21,6 +21,10 @@
 
 namespace pizarrin {
 
+// The window's title. The scripts that look for the window on a desktop read it from this
+// line.
+inline constexpr QStringView mainWindowTitle = u"Realiza la multiplicación";
+
 class Form1Controls : public QWidget {
     Q_OBJECT
 

@@ -5,6 +5,8 @@ shown cells, plays a whole exercise with the factors it reads off the page, and 
 that the values the pupil must not see are nowhere in the tree until the access code
 opens the panel; then closes the window. Run by run-with-atspi; exits non-zero on the
 first failure."""
+import os
+import re
 import subprocess
 import sys
 import time
@@ -13,6 +15,10 @@ import pyatspi
 from Xlib import X, display, protocol
 
 DEADLINE = 20.0  # seconds; every wait ends
+# The window's title, as the program's source gives it.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "window",
+                       "form1_controls.h"), encoding="utf-8") as header:
+    TITLE = re.search(r'mainWindowTitle = u"(.*)";', header.read()).group(1)
 PLACES = ["unidades", "decenas", "centenas", "unidades de millar", "decenas de millar",
           "centenas de millar", "unidades de millón", "decenas de millón",
           "centenas de millón", "unidades de millar de millón",
@@ -179,7 +185,7 @@ def digits(app, description):
 
 def close_window():
     """Asks the window to close, with the message a window manager sends."""
-    found = subprocess.run(["xdotool", "search", "--name", "^Realiza la multiplicación$"],
+    found = subprocess.run(["xdotool", "search", "--name", f"^{TITLE}$"],
                            capture_output=True, text=True, timeout=DEADLINE).stdout.split()
     if not found:
         fail("no window to close")
@@ -194,7 +200,7 @@ def close_window():
 
 def main():
     app = wait_for("the program on the AT-SPI bus", application)
-    wait_for("the window", lambda: find(app, "Realiza la multiplicación"))
+    wait_for("the window", lambda: find(app, TITLE))
     wait_for("the window's controls", lambda: find(app, "Ayuda", BUTTON, True))
 
     # The cells' names, as a screen reader reads them.
