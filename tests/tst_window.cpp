@@ -19,6 +19,7 @@ private Q_SLOTS:
     void startsShowingOnlyTheDesignsVisibleControls_data();
     void startsShowingOnlyTheDesignsVisibleControls();
     void opensWithTheFocusInTheResultsList();
+    void keepsItsFixedSize();
     void placesControlsAtTheirTwips_data();
     void placesControlsAtTheirTwips();
     void keepsTwipsExactlyAsWritten();
@@ -56,6 +57,16 @@ void TestWindow::opensWithTheFocusInTheResultsList()
     Window window;
     QVERIFY(window.open());
     QCOMPARE(focusName(), u"List1"_s);
+}
+
+void TestWindow::keepsItsFixedSize()
+{
+    Window window;
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    // A title bar that draws a maximise button anyway and asks for it changes nothing.
+    window->setWindowState(Qt::WindowMaximized);
+    QVERIFY(!window->windowState().testFlag(Qt::WindowMaximized));
+    QCOMPARE(window->size(), QSize(686, 450));
 }
 
 void TestWindow::placesControlsAtTheirTwips_data()
