@@ -110,8 +110,11 @@ void terminar(benchmark::State& state)
             readyForEmpezar(*window, first, second);
             QTest::mouseClick((*window)->Command1, Qt::LeftButton);
             for (int r = 1; r <= 6; ++r)
-                write((*window)->row(r)[0], (*window)->expectedPartialProduct(r)->caption());
-            write((*window)->Text7[0], right ? (*window)->product()->caption() : u"1"_s);
+                fill(**window,
+                    {writing(
+                        (*window)->row(r)[0], (*window)->expectedPartialProduct(r)->caption())});
+            fill(**window,
+                {writing((*window)->Text7[0], right ? (*window)->product()->caption() : u"1"_s)});
             paintPending(**window);
         }
         state.ResumeTiming();

@@ -60,7 +60,7 @@ void TestGrading::readsEachRowAsOneNumber_data()
                                         u"Text7(0):483802"_s}
                                  << u"TTX...T"_s << u"MAL"_s;
     QTest::newRow("a gap closes up: 1, empty, 5 is 15")
-        << 35LL << 3LL << QStringList {u"Text1(0):5_1"_s} << u"X......"_s << u"MAL"_s;
+        << 35LL << 3LL << QStringList {u"Text1(0):5{Enter}1"_s} << u"X......"_s << u"MAL"_s;
     QTest::newRow("a letter ends the number")
         << 35LL << 3LL << QStringList {u"Text1(0):5x1"_s} << u"X......"_s << u"MAL"_s;
     QTest::newRow("a letter after the right number")
@@ -130,8 +130,7 @@ void TestGrading::correctsTheWorkedExampleToBien()
 
     // The pupil goes back to row 3 with the keyboard and rewrites its first two digits.
     QTest::mouseClick(window->Text3[1], Qt::LeftButton);
-    for (const QString& key : {u"Right"_s, u"Backspace"_s, u"8"_s, u"Backspace"_s, u"4"_s})
-        act(key);
+    keys(u"{Right}{Backspace}8{Backspace}4"_s);
     QCOMPARE(window->Text3[1]->text() + window->Text3[0]->text(), u"48"_s);
     window.script->clock = 595.0F;
     window.finish();

@@ -73,7 +73,7 @@ void TestGradingProperty::rightDigitsPassAndOneWrongDigitFailsItsRow()
                         const int right = digits[place].digitValue();
                         digits[place] = QChar(u'0' + (right + 1 + generator.bounded(9)) % 10);
                     }
-                    write(window->row(row.r)[0], digits);
+                    fill(*window, {writing(window->row(row.r)[0], digits)});
                 }
                 window.finish();
                 const QString context = u"%1 x %2"_s.arg(first).arg(second);

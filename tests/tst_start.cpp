@@ -285,17 +285,14 @@ void TestStart::showsAnEmptyProductRowAfterOneThatWasHidden()
     Window window;
     QVERIFY(window.open());
     window.start(12, 34); // rows 48 and 36, product 408
-    write(window->Text1[0], u"48"_s);
-    write(window->Text2[0], u"36"_s);
-    write(window->Text7[0], u"408"_s);
+    fill(*window, {u"Text1(0):84"_s, u"Text2(0):63"_s, u"Text7(0):804"_s});
     window.finish();
     QVERIFY(window->Command1->isShown());
 
     window.start(47, 30); // one line of partial products: no product row
     QVERIFY(window->Text7[0]->isHidden());
     QCOMPARE(window->Text7[2]->text(), u"4"_s); // left behind, hidden and unread
-    write(window->Text1[0], u"0"_s);
-    write(window->Text2[0], u"141"_s);
+    fill(*window, {u"Text1(0):0"_s, u"Text2(0):141"_s});
     window.finish();
     QVERIFY(window->Command1->isShown());
 

@@ -62,27 +62,9 @@ QWidget* focused()
     return QApplication::focusWidget();
 }
 
-void type(const QString& keys)
-{
-    for (QChar c : keys)
-        QTest::keyClick(focused(), c.toLatin1());
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    QTest::keyClick(focused(), key, modifiers);
-}
-
 QString focusName()
 {
     return focused() ? focused()->objectName() : u"(none)"_s;
-}
-
-void write(Cell* unitsCell, const QString& number)
-{
-    QTest::mouseClick(unitsCell, Qt::LeftButton);
-    for (auto digit = number.crbegin(); digit != number.crend(); ++digit)
-        QTest::keyClick(focused(), digit->toLatin1());
 }
 
 QString shownCells(const Form1& form, int r)
@@ -93,7 +75,14 @@ QString shownCells(const Form1& form, int r)
     return shown;
 }
 
-void act(const QString& key)
+Cell* cellNamed(const Form1& form, const QString& name)
+{
+    return form.findChild<Cell*>(name);
+}
+
+namespace {
+
+void pressNamed(const QString& name)
 {
     static const QHash<QString, Qt::Key> named {
         {u"Left"_s, Qt::Key_Left},
@@ -107,29 +96,49 @@ void act(const QString& key)
         {u"End"_s, Qt::Key_End},
         {u"Tab"_s, Qt::Key_Tab},
     };
-    if (key == u"Paste") {
-        press(Qt::Key_V, Qt::ControlModifier);
-    } else if (key.startsWith(u"Shift+")) {
-        press(named.value(key.mid(6)), Qt::ShiftModifier);
-    } else if (named.contains(key)) {
-        press(named.value(key));
-    } else {
-        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, key, Qt::NoModifier);
-    }
+    const bool shift = name.startsWith(u"Shift+");
+    const QString key = shift ? name.mid(6) : name;
+    if (key == u"Paste")
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+    else if (named.contains(key))
+        QTest::keyClick(focused(), named.value(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    else
+        qFatal("no key is called %s", qPrintable(name));
 }
 
-Cell* cellNamed(const Form1& form, const QString& name)
+} // namespace
+
+void keys(const QString& input)
 {
-    return form.findChild<Cell*>(name);
+    for (qsizetype k = 0; k < input.size();) {
+        if (input[k] == u'{') {
+            const qsizetype close = input.indexOf(u'}', k);
+            pressNamed(input.mid(k + 1, close - k - 1));
+            k = close + 1;
+        } else {
+            // One character, two UTF-16 units for one beyond the first plane.
+            const qsizetype length = input[k].isHighSurrogate() ? 2 : 1;
+            QTest::sendKeyEvent(
+                QTest::Click, focused(), Qt::Key_unknown, input.mid(k, length), Qt::NoModifier);
+            k += length;
+        }
+    }
 }
 
 void fill(const Form1& form, const QStringList& entries)
 {
     for (const QString& entry : entries) {
         QTest::mouseClick(cellNamed(form, entry.section(u':', 0, 0)), Qt::LeftButton);
-        for (QChar key : entry.section(u':', 1))
-            act(key == u'_' ? u"Enter"_s : QString(key));
+        keys(entry.section(u':', 1));
     }
+}
+
+QString writing(const Cell* unitsCell, const QString& number)
+{
+    QString reversed;
+    for (QChar digit : number)
+        reversed.prepend(digit);
+    return unitsCell->objectName() + u':' + reversed;
 }
 
 bool Window::open() const

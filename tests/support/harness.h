@@ -60,27 +60,23 @@ struct Window {
 
 QWidget* focused();
 
-// Types each character as a real key press on whichever cell has the focus.
-void type(const QString& keys);
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-
 QString focusName();
-
-// Writes a number into a row as a pupil does: a click on its units cell, then the
-// digits from right to left, the focus walking left by itself.
-void write(Cell* unitsCell, const QString& number);
 
 // Which cells of a row are shown, from the units cell leftwards: "1000000" is a zero row.
 QString shownCells(const Form1& form, int r);
 
-// One key as a pupil presses it: a character, or a named key such as "Left",
-// "Shift+Left", "Backspace", "Paste" (Ctrl+V) or "Tab".
-void act(const QString& key);
-
 Cell* cellNamed(const Form1& form, const QString& name);
 
-// "Text1(0):4853" clicks Text1(0) and types 4, 8, 5, 3; "_" is Enter, which skips a cell.
+// Input, in one notation, as a pupil gives it: every character is typed as it is, and a
+// key's name in braces is that key: {Left}, {Right}, {Up}, {Down}, {Shift+Left},
+// {Backspace}, {Delete}, {Enter}, {Home}, {End}, {Tab}, or {Paste} (Ctrl+V).
+// keys() presses them on whichever widget has the focus; fill() takes entries
+// "CELL:KEYS", each a click on CELL, then its keys: "Text1(0):4853", "Text1(0):4{Right}5".
+void keys(const QString& input);
 void fill(const Form1& form, const QStringList& entries);
+
+// A number as the pupil writes it into the row whose units cell is given: its digits
+// from right to left, "Text1(0):8584" for 4858.
+QString writing(const Cell* unitsCell, const QString& number);
 
 } // namespace pizarrin::testing

@@ -75,7 +75,7 @@ QList<Row> rightAnswers(const Form1& form)
 void writeRow(const Row& row)
 {
     QTest::mouseClick(row.units, Qt::LeftButton);
-    type(row.written);
+    keys(row.written);
 }
 
 // The first row that is not a zero row is written with its units digit one more than it
@@ -139,10 +139,7 @@ bool exercise(const QDir& out, long long first, long long second, int seconds, b
     // The verdict goes after its two seconds; the pupil then mends the wrong row.
     QTest::qWait(2100);
     QTest::mouseClick(rows[w].tens, Qt::LeftButton);
-    act(u"Right"_s);
-    act(u"End"_s);
-    act(u"Backspace"_s);
-    type(rows[w].written.left(1));
+    keys(u"{Right}{End}{Backspace}"_s + rows[w].written.left(1));
     window.script->clock += static_cast<float>(seconds);
     window.finish();
     return save(*window, out.filePath(u"right-%1.png"_s.arg(seconds)));
