@@ -4,7 +4,7 @@
 #   - the design's faces, compiled in: a page sees no system fonts;
 #   - asyncify, so that the modal prompts' exec() returns to the handler that opened them;
 #   - the page, index.html, in Spanish, that loads pizarrin.js and Qt's loader;
-#   - pizarrin.html, the same page with the program inside it, opened from a file.
+#   - pizarrin.html, the same page with the same program inside it, opened from a file.
 
 # The design's faces and their Liberation stand-ins, as the desktop finds them in
 # Debian's fonts-liberation and fonts-liberation-sans-narrow.
@@ -31,35 +31,28 @@ set(web_link_options
     # Qt's own default, 5 MB, is for programs with deep stacks; the window needs little.
     "SHELL:-s STACK_SIZE=1MB")
 
-# The same program twice: pizarrin.js with pizarrin.wasm beside it for a web server, and
-# one self-contained pizarrin.html, whose wasm travels inside its script, for file://.
-function(pizarrin_web_program target)
-    qt_add_resources(${target} "pizarrin_fonts" PREFIX "/pizarrin/fonts" BASE "${PIZARRIN_FONT_DIR}"
-        FILES ${web_font_files})
-    target_link_options(${target} PRIVATE ${web_link_options} ${ARGN})
-    # One entry point for both, so that one page loads either.
-    set_target_properties(${target} PROPERTIES QT_WASM_EXPORT_NAME pizarrin_entry)
-endfunction()
-
-pizarrin_web_program(pizarrin)
-
-qt_add_executable(pizarrin_single ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
-target_link_libraries(pizarrin_single PRIVATE pizarrin_core)
-pizarrin_web_program(pizarrin_single "SHELL:-s SINGLE_FILE=1")
+# One link serves both pages: pizarrin.js with pizarrin.wasm beside it for a web server,
+# and pizarrin.html, which carries those very files inside it, for file://. Linking with
+# asyncify is the slow part of the build, and one link is also one program to prove.
+qt_add_resources(pizarrin "pizarrin_fonts" PREFIX "/pizarrin/fonts" BASE "${PIZARRIN_FONT_DIR}"
+    FILES ${web_font_files})
+target_link_options(pizarrin PRIVATE ${web_link_options})
+set_target_properties(pizarrin PROPERTIES QT_WASM_EXPORT_NAME pizarrin_entry)
 
 # The page for a web server, beside pizarrin.js, pizarrin.wasm and Qt's qtloader.js.
 set(WEB_SCRIPTS "<script src=\"pizarrin.js\"></script>\n<script src=\"qtloader.js\"></script>")
 configure_file(${web_page_template} ${CMAKE_CURRENT_BINARY_DIR}/web/index.html @ONLY)
 
-# The page with both scripts inside, made once the program is linked.
+# The page with the scripts and the wasm inside, made once the program is linked.
 add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/web/pizarrin.html
     COMMAND ${CMAKE_COMMAND}
         -DTEMPLATE=${web_page_template}
-        -DPROGRAM=$<TARGET_FILE_DIR:pizarrin_single>/pizarrin_single.js
-        -DLOADER=$<TARGET_FILE_DIR:pizarrin_single>/qtloader.js
+        -DPROGRAM=$<TARGET_FILE_DIR:pizarrin>/pizarrin.js
+        -DWASM=$<TARGET_FILE_DIR:pizarrin>/pizarrin.wasm
+        -DLOADER=$<TARGET_FILE_DIR:pizarrin>/qtloader.js
         -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/web/pizarrin.html
         -P ${CMAKE_CURRENT_LIST_DIR}/inline-page.cmake
-    DEPENDS pizarrin_single ${web_page_template} ${CMAKE_CURRENT_LIST_DIR}/inline-page.cmake
+    DEPENDS pizarrin ${web_page_template} ${CMAKE_CURRENT_LIST_DIR}/inline-page.cmake
     COMMENT "Making the self-contained pizarrin.html"
     VERBATIM)
-add_custom_target(pizarrin_web ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/web/pizarrin.html pizarrin)
+add_custom_target(pizarrin_web ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/web/pizarrin.html)
