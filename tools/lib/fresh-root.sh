@@ -83,8 +83,11 @@ fresh_root_make() {
     mkdir "$root"
     tar -C "$root" -xf "$tarball"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
-    # The root shares this machine's host name, which sudo looks up.
-    echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+    # A bare root has no /etc/hosts. sudo looks up the machine's host name, which the
+    # root shares, and reprotest's sudo -h localhost; neither may depend on whether
+    # this network's DNS happens to answer for localhost.
+    printf '127.0.0.1 localhost\n::1 localhost ip6-localhost ip6-loopback\n127.0.1.1 %s\n' \
+        "$(hostname)" >>"$root/etc/hosts"
     # A new user's account, which may use sudo.
     chroot "$root" useradd --create-home --shell /bin/bash pupil
     echo "pupil ALL=(ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/pupil"
