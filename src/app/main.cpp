@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(pizarrin::applicationIcon());
     pizarrin::installQtTranslation(); // before the first window, for its menus too
     pizarrin::installBundledFonts(); // before the first window, which looks its faces up
+    pizarrin::keepKeyboardForTyping(app);
     pizarrin::Form1 form(pizarrin::Platform::system());
     pizarrin::showMainWindow(form);
     return QApplication::exec();

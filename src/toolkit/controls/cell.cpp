@@ -98,6 +98,8 @@ Cell::Cell(const CellDesign& design, QWidget* container)
     setAccessibleName(design.accessibleName);
     setFont(designFont({Face::TimesNewRoman, 24.0, true, false}));
     setAlignment(Qt::AlignCenter);
+    // A cell takes one digit: an on-screen keyboard offers its number pad.
+    setInputMethodHints(Qt::ImhDigitsOnly);
     setFrame(false);
     // The cell itself sets no limit; one character per cell is the handlers' rule.
     setMaxLength(std::numeric_limits<int>::max());

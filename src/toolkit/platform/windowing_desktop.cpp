@@ -11,4 +11,6 @@ void showMainWindow(QWidget& window)
 
 void typeIntoPrompt(QDialog&, QWidget&) { }
 
+void keepKeyboardForTyping(QApplication&) { }
+
 } // namespace pizarrin
