@@ -2,10 +2,12 @@
 // and where the desktop places the controls it clicks there. It drives the real window
 // through real clicks and keys, as the browser test does, on the offscreen platform.
 //   pizarrin_web_reference OUT                       start.png and start.json: the window
-//       at start-up, with the bars and buttons
+//       at start-up, its size, with the bars and buttons
 //   pizarrin_web_reference OUT FIRST SECOND T...     exercise.json: what to type where for
 //       FIRST x SECOND, one row first written wrong; wrong.png after the wrong "Terminar";
 //       right-T.png after the right one, for each time T in seconds
+// The pictures are drawn at QT_SCALE_FACTOR, the browser's scale; positions and sizes are
+// in the design's pixels.
 #include "support/harness.h"
 
 #include <QApplication>
@@ -104,7 +106,9 @@ int startUp(const QDir& out)
              form.HScroll1, form.HScroll2, form.Command1, form.Command2, form.Command3})
         controls.insert(control->objectName(), box(form, control));
     const bool saved = save(*window, out.filePath(u"start.png"_s));
-    return saved && write(out.filePath(u"start.json"_s), {{u"controls"_s, controls}}) ? 0 : 1;
+    const QJsonObject start {
+        {u"controls"_s, controls}, {u"size"_s, QJsonArray {form.width(), form.height()}}};
+    return saved && write(out.filePath(u"start.json"_s), start) ? 0 : 1;
 }
 
 // One exercise to the end, finished `seconds` after "Empezar"; with `plan`, its rows and
