@@ -189,8 +189,11 @@ async function click(page, area, box) {
 }
 
 // A scroll bar's left arrow: the square at its left end.
+const leftArrow = (bar) => [bar[0], bar[1], bar[3], bar[3]];
+
 async function clickLeftArrow(page, area, bar) {
-    await page.mouse.click(area.x + (bar[0] + bar[3] / 2) * area.scale, area.y + (bar[1] + bar[3] / 2) * area.scale);
+    const { x, y } = centre(area, leftArrow(bar));
+    await page.mouse.click(x, y);
     await sleep(150);
 }
 
@@ -362,12 +365,6 @@ async function tap(page, area, box) {
     await sleep(120);
 }
 
-async function tapLeftArrow(page, area, bar) {
-    const end = bar[3] / 2;
-    await page.touchscreen.tap(area.x + (bar[0] + end) * area.scale, area.y + (bar[1] + end) * area.scale);
-    await sleep(150);
-}
-
 // What the page's focus asks of an on-screen keyboard: "digits" or "text" for a text
 // input (by its inputmode), "nothing" for anything else (Qt's canvas asks for none).
 async function asked(page) {
@@ -444,8 +441,8 @@ async function touchExercise(url, tool, work, name) {
         const keyboard = screenKeyboard(page);
 
         for (let k = 0; k < 3; ++k)
-            await tapLeftArrow(page, area, start.HScroll1);
-        await tapLeftArrow(page, area, start.HScroll2);
+            await tap(page, area, leftArrow(start.HScroll1));
+        await tap(page, area, leftArrow(start.HScroll2));
         await expectAsked(page, "a tap on a scroll bar", "nothing");
         const marks = [(await text(page, "Label12"))?.trim(), (await text(page, "Label13"))?.trim()];
         if (marks.join() !== "? ? ?,? ?")
